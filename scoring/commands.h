@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace scoring {
+
+class Clipboard;
+class Roster;
+
+// What a command did, for the window to show.
+struct Outcome
+{
+    // Replaces the status panel's text; none leaves the panel as it is.
+    std::optional<QString> status;
+    // The standings line must be built anew from the roster.
+    bool rebuildStandings = false;
+
+    friend bool operator==(const Outcome &, const Outcome &) = default;
+};
+
+// Each command takes the name as it stands in the edit field. An empty name
+// does nothing at all.
+Outcome awardPoint(Roster &roster, const QString &name);      // "+1 Punkt"
+Outcome deductPoint(Roster &roster, const QString &name);     // "-1 Punkt"
+Outcome removeCandidate(Roster &roster, const QString &name); // "Löschen"
+// A new quiz, once the user has confirmed it.
+Outcome startNewQuiz(Roster &roster);
+
+// Replaces whatever the clipboard holds with the standings line, unchanged.
+void copyStandings(Clipboard &clipboard, const QString &standingsLine);
+
+} // namespace scoring

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+// Every text the scoring commands show, in one place.
+namespace scoring::texts {
+
+inline const QString OpeningHint = QStringLiteral("Kandidat eingeben und auf \"+1 Punkt\" klicken");
+
+inline QString plusExisting(const QString &name)
+{
+    return QStringLiteral("+1P für '") + name + u'\'';
+}
+inline QString plusNew(const QString &name)
+{
+    return QStringLiteral("+1P für Neueinstieg '") + name + u'\'';
+}
+inline QString minus(const QString &name)
+{
+    return QStringLiteral("-1P für '") + name + u'\'';
+}
+inline const QString BelowZero = QStringLiteral("Weniger als 0P nicht möglich.");
+inline QString removed(const QString &name)
+{
+    return u'\'' + name + QStringLiteral("' gelöscht");
+}
+inline QString notFound(const QString &name)
+{
+    return u'\'' + name + QStringLiteral("' nicht gefunden");
+}
+
+// Limits the list and the point count cannot pass.
+inline const QString PointsCeiling = QStringLiteral("Mehr als 2147483647P nicht möglich.");
+inline const QString RosterFull = QStringLiteral("Höchstens 32767 Kandidaten möglich.");
+
+inline const QString NewQuizTitle = QStringLiteral("Neues Quiz");
+inline const QString NewQuizQuestion =
+    QStringLiteral("Wirklich neu anfangen?\r\nAlle Kandidaten und Punktestände werden gelöscht!");
+
+} // namespace scoring::texts
