@@ -31,7 +31,7 @@ run: build
 	@$(BUILD)/app/wertungsbrett
 
 test: deps-test build
-	@ctest --preset $(PRESET) -j $(JOBS)
+	@ctest --preset $(PRESET) -j $(JOBS) --label-exclude bench
 
 bench: deps-test
 	@$(MAKE) --no-print-directory build PRESET=release
