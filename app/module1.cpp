@@ -1,8 +1,10 @@
 #include "module1.h"
 
+#include "desktophelpviewer.h"
 #include "frmmain.h"
 #include "messageboxes.h"
 #include "systemclipboard.h"
+#include "usersettings.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -27,7 +29,12 @@ int Main(int argc, char *argv[])
 
     QtMessageBoxes messageBoxes;
     SystemClipboard clipboard;
-    frmMain mainForm({messageBoxes, clipboard});
+    UserSettings settings(QApplication::applicationName());
+    DesktopHelpViewer helpViewer; // the program ships no help file
+    frmMain mainForm({.messageBoxes = messageBoxes,
+                      .clipboard = clipboard,
+                      .settings = &settings,
+                      .helpViewer = &helpViewer});
     gMainForm = &mainForm;
     mainForm.show();
     return QApplication::exec();

@@ -1,16 +1,40 @@
 #include "frmmain.h"
 #include "ui_frmmain.h"
 
+#include "clipboard.h"
 #include "commands.h"
 #include "messageboxes.h"
 #include "roster.h"
+#include "settingsstore.h"
 #include "standings.h"
 #include "texts.h"
+#include "textselection.h"
+#include "windowposition.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
 #include <QLayout>
+#include <QPointer>
+#include <QScreen>
+#include <QStyle>
 
 #include <exception>
+
+namespace {
+
+const QString NoHelp = QStringLiteral("Keine Hilfe verfügbar.");
+
+// For commands that must not disturb the user: an error ends them quietly.
+template <typename Step> void quietly(Step step)
+{
+    try {
+        step();
+    } catch (...) {
+    }
+}
+
+} // namespace
 
 frmMain::frmMain(const Services &services, QWidget *parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::frmMain>()), m_services(services),
@@ -38,14 +62,59 @@ frmMain::frmMain(const Services &services, QWidget *parent)
     };
     onTrigger(ui->mnuFileNew, &frmMain::mnuFileNew_Click);
     onTrigger(ui->mnuFileExit, &frmMain::mnuFileExit_Click);
+    onTrigger(ui->mnuEditCut, &frmMain::mnuEditCut_Click);
+    onTrigger(ui->mnuEditCopy, &frmMain::mnuEditCopy_Click);
+    onTrigger(ui->mnuEditPaste, &frmMain::mnuEditPaste_Click);
+    onTrigger(ui->mnuViewToolbar, &frmMain::mnuViewToolbar_Click);
+    onTrigger(ui->mnuViewStatusBar, &frmMain::mnuViewStatusBar_Click);
+    onTrigger(ui->mnuHelpContents, &frmMain::mnuHelpContents_Click);
+    onTrigger(ui->mnuHelpSearchForHelpOn, &frmMain::mnuHelpSearchForHelpOn_Click);
 
     connect(ui->tbToolBar, &QToolBar::actionTriggered, this,
             [this](QAction *button) { tbToolBar_ButtonClick(button->property("key").toString()); });
 
     ui->cmdCopyPunktestandToClipboard->setFocus();
+    Form_Load();
 }
 
 frmMain::~frmMain() = default;
+
+// Puts the window where it was when the program last ended, before it is
+// first shown.
+void frmMain::Form_Load()
+{
+    if (!m_services.settings)
+        return;
+    const QRect titleBar(0, 0, sizeHint().width(), style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    QList<QRect> screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens << screen->geometry();
+    move(windowposition::load(*m_services.settings, titleBar, screens));
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    Form_Unload();
+    QMainWindow::closeEvent(event);
+}
+
+// Closing the main window ends the program without a question: the other
+// windows close first, then the position is stored unless the window is
+// minimized.
+void frmMain::Form_Unload()
+{
+    QList<QPointer<QWidget>> others; // closing one may delete another
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible())
+            others << window;
+    }
+    for (const QPointer<QWidget> &window : others) {
+        if (window)
+            window->close();
+    }
+    if (m_services.settings && !isMinimized())
+        windowposition::save(*m_services.settings, pos());
+}
 
 void frmMain::guarded(void (frmMain::*handler)())
 {
@@ -113,14 +182,96 @@ void frmMain::tbToolBar_ButtonClick(const QString &key)
         void (frmMain::*handler)();
     } KeyTable[] = {
         {u"New", &frmMain::mnuFileNew_Click},
+        {u"Cut", &frmMain::mnuEditCut_Click},
+        {u"Copy", &frmMain::mnuEditCopy_Click},
+        {u"Paste", &frmMain::mnuEditPaste_Click},
     };
     for (const auto &row : KeyTable) {
         if (key == row.key) {
-            try {
-                (this->*row.handler)();
-            } catch (...) {
-            }
+            quietly([this, &row] { (this->*row.handler)(); });
             return;
         }
+    }
+}
+
+// Cut, Copy and Paste act on whatever control has the focus; opening a menu
+// or clicking a toolbar button does not move it. A control without an
+// editable selection, such as a button, makes them do nothing, silently, as
+// does any error.
+TextSelection *frmMain::focusedSelection() const
+{
+    return dynamic_cast<TextSelection *>(focusWidget());
+}
+
+// Puts the focused selection on the clipboard; false if there is none.
+bool frmMain::copySelection()
+{
+    const TextSelection *selection = focusedSelection();
+    if (!selection || selection->selection().isEmpty())
+        return false;
+    m_services.clipboard.clear();
+    m_services.clipboard.setText(selection->selection());
+    return true;
+}
+
+void frmMain::mnuEditCut_Click()
+{
+    quietly([this] {
+        if (copySelection())
+            focusedSelection()->replaceSelection(QString());
+    });
+}
+
+void frmMain::mnuEditCopy_Click()
+{
+    quietly([this] { copySelection(); });
+}
+
+void frmMain::mnuEditPaste_Click()
+{
+    quietly([this] {
+        const QString text = m_services.clipboard.text();
+        if (TextSelection *selection = focusedSelection())
+            selection->replaceSelection(text);
+    });
+}
+
+// The check mark decides; the bar follows it, even if the two were out of
+// step. The bars are placed by the layout, so hiding one leaves its strip
+// empty and moves nothing else.
+void frmMain::mnuViewToolbar_Click()
+{
+    ui->tbToolBar->setVisible(ui->mnuViewToolbar->isChecked());
+}
+
+void frmMain::mnuViewStatusBar_Click()
+{
+    ui->sbStatusBar->setVisible(ui->mnuViewStatusBar->isChecked());
+}
+
+void frmMain::mnuHelpContents_Click()
+{
+    showHelp(HelpViewer::Request::Contents);
+}
+
+void frmMain::mnuHelpSearchForHelpOn_Click()
+{
+    showHelp(HelpViewer::Request::Search);
+}
+
+// No help file is no error: the user is told so under the window's caption.
+// A viewer that cannot be reached is described under the program's name.
+void frmMain::showHelp(HelpViewer::Request request)
+{
+    HelpViewer *viewer = m_services.helpViewer;
+    if (!viewer || viewer->helpFile().isEmpty()) {
+        m_services.messageBoxes.inform(this, windowTitle(), NoHelp);
+        return;
+    }
+    try {
+        viewer->show(this, request);
+    } catch (const std::exception &error) {
+        m_services.messageBoxes.tell(this, QGuiApplication::applicationDisplayName(),
+                                     QString::fromLocal8Bit(error.what()));
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "helpviewer.h"
+
 #include <QMainWindow>
 
 #include <memory>
@@ -13,6 +15,8 @@ class Roster;
 struct Outcome;
 } // namespace scoring
 class MessageBoxes;
+class SettingsStore;
+class TextSelection;
 
 // The main window: wires the buttons, menus and toolbar to the scoring
 // commands and shows their results. The rules live in scoring/.
@@ -26,12 +30,22 @@ public:
     {
         MessageBoxes &messageBoxes;
         scoring::Clipboard &clipboard;
+        // Keeps the window position between runs. Without one the window
+        // opens where the system places it and stores nothing.
+        SettingsStore *settings = nullptr;
+        // Without one the program has no help file.
+        HelpViewer *helpViewer = nullptr;
     };
 
     explicit frmMain(const Services &services, QWidget *parent = nullptr);
     ~frmMain() override;
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
+    void Form_Load();
+    void Form_Unload();
     void cmdPlus_Click();
     void cmdMinus_Click();
     void cmdLoeschen_Click();
@@ -39,11 +53,21 @@ private:
     void mnuFileNew_Click();
     void mnuFileExit_Click();
     void tbToolBar_ButtonClick(const QString &key);
+    void mnuEditCut_Click();
+    void mnuEditCopy_Click();
+    void mnuEditPaste_Click();
+    void mnuViewToolbar_Click();
+    void mnuViewStatusBar_Click();
+    void mnuHelpContents_Click();
+    void mnuHelpSearchForHelpOn_Click();
 
     void UpdatePunktestand();
     void report(const scoring::Outcome &outcome);
     // Runs a handler; an unexpected error is reported and the roster kept.
     void guarded(void (frmMain::*handler)());
+    TextSelection *focusedSelection() const;
+    bool copySelection();
+    void showHelp(HelpViewer::Request request);
 
     std::unique_ptr<Ui::frmMain> ui;
     Services m_services;

@@ -1,7 +1,10 @@
 #include "simplecombobox.h"
 
 #include "singleline.h"
+#include "textselection.h"
 
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
 #include <QVBoxLayout>
@@ -23,10 +26,49 @@ public:
     }
 };
 
+// The edit field offers its selection to the window's Edit menu, and leaves
+// the menu's shortcuts for Cut, Copy and Paste to the menu, so that every way
+// to give these commands runs the same handler once. Its context menu keeps
+// Qt's own commands.
+class SelectionEdit : public QLineEdit, public TextSelection
+{
+public:
+    using QLineEdit::QLineEdit;
+
+    QString selection() const override { return selectedText(); }
+    // Goes through the validator like any paste: only the first line is kept.
+    void replaceSelection(const QString &text) override { insert(text); }
+
+protected:
+    bool event(QEvent *event) override
+    {
+        if (event->type() == QEvent::ShortcutOverride) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            if (key->matches(QKeySequence::Cut) || key->matches(QKeySequence::Copy) ||
+                key->matches(QKeySequence::Paste))
+                return QWidget::event(event); // not claimed: the shortcut runs
+        }
+        return QLineEdit::event(event);
+    }
+
+    // Choosing a menu item by its access keys passes the focus through the
+    // menu bar and back. The selection must survive that, as it survives a
+    // menu opened with the mouse, or Cut and Copy would find nothing.
+    void focusOutEvent(QFocusEvent *event) override
+    {
+        if (event->reason() == Qt::MenuBarFocusReason) {
+            QFocusEvent toMenu(QEvent::FocusOut, Qt::PopupFocusReason);
+            QLineEdit::focusOutEvent(&toMenu);
+        } else {
+            QLineEdit::focusOutEvent(event);
+        }
+    }
+};
+
 } // namespace
 
 SimpleComboBox::SimpleComboBox(QWidget *parent)
-    : QWidget(parent), m_edit(new QLineEdit(this)), m_list(new QListView(this))
+    : QWidget(parent), m_edit(new SelectionEdit(this)), m_list(new QListView(this))
 {
     m_edit->setObjectName(QStringLiteral("edit"));
     m_edit->setValidator(new SingleLineValidator(m_edit));
