@@ -5,8 +5,10 @@ PRESET ?= dev
 JOBS   ?= $(shell nproc)
 BUILD  := build/$(PRESET)
 
+# fonts-liberation2 gives the windows the Arial metrics their layout is drawn for.
 BUILD_PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools \
-                  qt6-qpa-plugins qt6-translations-l10n libgl-dev
+                  qt6-qpa-plugins qt6-translations-l10n libgl-dev \
+                  fonts-liberation2
 TEST_PACKAGES  := xvfb xauth xdotool
 
 .PHONY: all build run test bench clean deps deps-test
