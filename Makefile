@@ -9,7 +9,8 @@ BUILD  := build/$(PRESET)
 BUILD_PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools \
                   qt6-qpa-plugins qt6-translations-l10n libgl-dev \
                   fonts-liberation2
-TEST_PACKAGES  := xvfb xauth xdotool
+# wine, wine64 and the mingw-w64 compiler run the launcher on Windows' own API.
+TEST_PACKAGES  := xvfb xauth xdotool wine wine64 g++-mingw-w64-x86-64-posix
 
 .PHONY: all build run test bench clean deps deps-test
 

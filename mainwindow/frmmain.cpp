@@ -3,6 +3,7 @@
 
 #include "clipboard.h"
 #include "commands.h"
+#include "frmabout.h"
 #include "messageboxes.h"
 #include "roster.h"
 #include "settingsstore.h"
@@ -69,6 +70,7 @@ frmMain::frmMain(const Services &services, QWidget *parent)
     onTrigger(ui->mnuViewStatusBar, &frmMain::mnuViewStatusBar_Click);
     onTrigger(ui->mnuHelpContents, &frmMain::mnuHelpContents_Click);
     onTrigger(ui->mnuHelpSearchForHelpOn, &frmMain::mnuHelpSearchForHelpOn_Click);
+    onTrigger(ui->mnuHelpAbout, &frmMain::mnuHelpAbout_Click);
 
     connect(ui->tbToolBar, &QToolBar::actionTriggered, this,
             [this](QAction *button) { tbToolBar_ButtonClick(button->property("key").toString()); });
@@ -274,4 +276,17 @@ void frmMain::showHelp(HelpViewer::Request request)
         m_services.messageBoxes.tell(this, QGuiApplication::applicationDisplayName(),
                                      QString::fromLocal8Bit(error.what()));
     }
+}
+
+// The About window is made once and shown modally over this window; it sets
+// its texts afresh at every opening.
+void frmMain::mnuHelpAbout_Click()
+{
+    if (!m_about) {
+        const auto tell = [this](QWidget *parent, const QString &caption, const QString &text) {
+            m_services.messageBoxes.tell(parent, caption, text);
+        };
+        m_about = new frmAbout({m_services.sysInfo, tell}, this);
+    }
+    m_about->showModal();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "helpviewer.h"
+#include "sysinfo.h"
 
 #include <QMainWindow>
 
@@ -15,6 +16,7 @@ class Roster;
 struct Outcome;
 } // namespace scoring
 class MessageBoxes;
+class frmAbout;
 class SettingsStore;
 class TextSelection;
 
@@ -35,6 +37,8 @@ public:
         SettingsStore *settings = nullptr;
         // Without one the program has no help file.
         HelpViewer *helpViewer = nullptr;
+        // Where the About window looks for the system information tool.
+        sysinfo::Platform sysInfo = sysinfo::systemPlatform();
     };
 
     explicit frmMain(const Services &services, QWidget *parent = nullptr);
@@ -60,6 +64,7 @@ private:
     void mnuViewStatusBar_Click();
     void mnuHelpContents_Click();
     void mnuHelpSearchForHelpOn_Click();
+    void mnuHelpAbout_Click();
 
     void UpdatePunktestand();
     void report(const scoring::Outcome &outcome);
@@ -71,5 +76,6 @@ private:
 
     std::unique_ptr<Ui::frmMain> ui;
     Services m_services;
+    frmAbout *m_about = nullptr; // made at its first opening, then kept
     scoring::Roster *m_roster;
 };

@@ -7,12 +7,14 @@
 #include "standingslabel.h"
 
 #include <QAccessible>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -64,6 +66,7 @@ private slots:
     void longNameKeepsLayout();
     void longStandingsShowWhatFits();
     void unexpectedErrorKeepsRoster();
+    void aboutWindow();
 
 private:
     template <typename T> T *child(const char *name) const
@@ -477,6 +480,33 @@ void tst_frmMain::unexpectedErrorKeepsRoster()
     QCOMPARE(boxes.shown.at(0).text, u"Zwischenablage belegt"_qs);
     QCOMPARE(brittle.findChild<StandingsLabel *>(u"lblPunktestand"_qs)->caption(),
              u"/me --Punkte--  Anna 1P, "_qs);
+}
+
+// Help > Info opens the About window modally; it stays open after its
+// button fails to find the system information tool (there is none here), and
+// closing the main window closes it first.
+void tst_frmMain::aboutWindow()
+{
+    window->findChild<SimpleComboBox *>(u"cboKandidaten"_qs)->setText(u"Anna"_qs);
+    click("cmdPlus");
+    QPointer<QDialog> about;
+    bool stayedOpen = false;
+    QTimer::singleShot(0, [&] {
+        about = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        QVERIFY(about);
+        QCOMPARE(about->objectName(), u"frmAbout"_qs);
+        QCOMPARE(about->parentWidget(), window.get());
+        QTest::mouseClick(about->findChild<QPushButton *>(u"cmdSysInfo"_qs), Qt::LeftButton);
+        stayedOpen = about->isVisible();
+        window->close();
+    });
+    window->findChild<QAction *>(u"mnuHelpAbout"_qs)->trigger();
+    QVERIFY(stayedOpen);
+    QCOMPARE(boxes.shown.size(), 1);
+    QCOMPARE(boxes.shown.at(0).text, u"System Information Is Unavailable At This Time"_qs);
+    QVERIFY(about && !about->isVisible());
+    QVERIFY(!window->isVisible());
+    QCOMPARE(standings(), u"/me --Punkte--  Anna 1P, "_qs);
 }
 
 QTEST_MAIN(tst_frmMain)
