@@ -15,7 +15,14 @@ time_to_window() {
     start=$(date +%s%N)
     "$1" >/dev/null 2>&1 &
     pid=$!
-    until xdotool search --onlyvisible --name "^$2\$" >/dev/null 2>&1; do :; done
+    deadline=$((start + 30000000000))
+    until xdotool search --onlyvisible --name "^$2\$" >/dev/null 2>&1; do
+        if [ "$(date +%s%N)" -gt "$deadline" ]; then
+            echo "no window \"$2\" within 30 s" >&2
+            kill "$pid" 2>/dev/null
+            exit 1
+        fi
+    done
     end=$(date +%s%N)
     kill "$pid"
     wait "$pid" 2>/dev/null || true
