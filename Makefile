@@ -11,6 +11,14 @@ BUILD_PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools \
                   fonts-liberation2
 # wine, wine64 and the mingw-w64 compiler run the launcher on Windows' own API.
 TEST_PACKAGES  := xvfb xauth xdotool wine wine64 g++-mingw-w64-x86-64-posix
+# Desktop integration: Qt SVG draws the icon sizes at build time; the install
+# checks validate the desktop files and compile the Windows resource.
+BUILD_PACKAGES += qt6-svg-dev
+TEST_PACKAGES  += desktop-file-utils appstream gcc-mingw-w64-x86-64-posix
+# `make package`: dpkg-shlibdeps (dpkg-dev) and file find the package's
+# dependencies. `make smoke`: the installed program under a window manager.
+PACKAGE_PACKAGES := dpkg-dev file
+SMOKE_PACKAGES   := xvfb xauth xdotool openbox wmctrl
 
 .PHONY: all build run test bench clean deps deps-test
 
@@ -42,3 +50,18 @@ bench: deps-test
 
 clean:
 	rm -rf build
+
+.PHONY: package smoke
+
+# The Debian package from the release build, in build/release.
+package:
+	@$(MAKE) --no-print-directory build PRESET=release
+	@tools/ensure-packages $(PACKAGE_PACKAGES)
+	@rm -f build/release/*.deb
+	@cd build/release && cpack -G DEB
+
+# Installs that package on this machine (apt-get, as root or through sudo),
+# starts the installed program and closes it through the window manager.
+smoke: package
+	@tools/ensure-packages $(SMOKE_PACKAGES)
+	@tests/package/smoke.sh build/release/*.deb

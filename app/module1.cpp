@@ -18,6 +18,8 @@ int Main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Wertungsbrett"));
     QApplication::setApplicationVersion(QStringLiteral(WERTUNGSBRETT_VERSION));
+    // Lets the desktop find the program's entry and icon for its window.
+    QApplication::setDesktopFileName(QStringLiteral(WERTUNGSBRETT_ID));
 
     // The program speaks German whatever the desktop's language: Qt's own
     // buttons ("Ja", "Nein", "Abbrechen") must match.
