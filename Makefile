@@ -19,6 +19,10 @@ TEST_PACKAGES  += desktop-file-utils appstream gcc-mingw-w64-x86-64-posix
 # dependencies. `make smoke`: the installed program under a window manager.
 PACKAGE_PACKAGES := dpkg-dev file
 SMOKE_PACKAGES   := xvfb xauth xdotool openbox wmctrl
+# Robustness: valgrind for the memcheck tests, clang's libFuzzer for the fuzz
+# targets, which `make fuzz` runs for FUZZ_SECONDS each.
+TEST_PACKAGES  += valgrind clang-14 libclang-rt-14-dev
+FUZZ_SECONDS   ?= 600
 
 .PHONY: all build run test bench clean deps deps-test
 
@@ -43,6 +47,9 @@ run: build
 
 test: deps-test build
 	@ctest --preset $(PRESET) -j $(JOBS) --label-exclude bench
+ifeq ($(PRESET),dev)
+	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=30
+endif
 
 bench: deps-test
 	@$(MAKE) --no-print-directory build PRESET=release
@@ -50,6 +57,16 @@ bench: deps-test
 
 clean:
 	rm -rf build
+
+.PHONY: fuzz
+
+# The fuzz targets, built with clang by the `fuzz` preset. `make test` runs
+# each for 30 seconds in the dev preset (under the sanitizer presets fuzzing
+# adds nothing).
+fuzz: deps-test
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz -j $(JOBS)
+	@FUZZ_SECONDS=$(FUZZ_SECONDS) ctest --preset fuzz -j $(JOBS)
 
 .PHONY: package smoke
 

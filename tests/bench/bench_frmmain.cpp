@@ -2,32 +2,22 @@
 #include "fakemessageboxes.h"
 #include "frmmain.h"
 #include "quietoffscreen.h"
+#include "residentmemory.h"
 #include "roster.h"
 #include "simplecombobox.h"
 #include "standingslabel.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QListView>
 #include <QPushButton>
 #include <QTest>
 
 #include <algorithm>
-#include <unistd.h>
 
 // The main window at a full roster of 32,767 candidates: what one press of a
 // button costs, from the click to the repainted window, and what the roster
 // costs in memory. Prints figures; asserts nothing about time.
 namespace {
-
-qint64 residentKiB()
-{
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    if (!statm.open(QIODevice::ReadOnly))
-        return -1;
-    const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.value(1).toLongLong() * sysconf(_SC_PAGESIZE) / 1024;
-}
 
 QString candidate(int i)
 {

@@ -3,6 +3,7 @@
 #include "frmmain.h"
 #include "panelstatusbar.h"
 #include "quietoffscreen.h"
+#include "requirechild.h"
 #include "simplecombobox.h"
 #include "standingslabel.h"
 
@@ -71,10 +72,7 @@ private slots:
 private:
     template <typename T> T *child(const char *name) const
     {
-        T *found = window->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qFatal("no child %s", name);
-        return found;
+        return requireChild<T>(window.get(), name);
     }
     QLineEdit *edit() const { return child<SimpleComboBox>("cboKandidaten")->lineEdit(); }
     void type(const QString &name)
