@@ -18,5 +18,13 @@ if [ -z "$window" ]; then
     echo "no main window within two minutes" >&2
     exit 1
 fi
-xdotool windowfocus --sync "$window" key --delay 500 alt+d b
+# Under the checker the program is slow to answer: a key may come before the
+# menu is open, so the keys are sent again while the program still runs.
+for attempt in 1 2 3; do
+    xdotool windowfocus --sync "$window" key --delay 500 alt+d b || true
+    for tick in $(seq 60); do
+        kill -0 "$pid" 2>/dev/null || break 2
+        sleep 0.5
+    done
+done
 wait "$pid"
