@@ -1,84 +1,67 @@
-# The two everyday commands: `make run` and `make test`. Both install the Debian
-# packages they need, configure and build before doing their job.
-
+# `make run` builds the program and starts it; `make test` runs the correctness
+# suite; `make check` adds the heavy runs that CI does after `make test`. Each
+# installs the Debian packages it needs first.
 PRESET ?= dev
 JOBS   ?= $(shell nproc)
 BUILD  := build/$(PRESET)
+FUZZ_SECONDS ?= 30
 
 # fonts-liberation2 gives the windows the Arial metrics their layout is drawn for.
-BUILD_PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools \
-                  qt6-qpa-plugins qt6-translations-l10n libgl-dev \
-                  fonts-liberation2
-# wine, wine64 and the mingw-w64 compiler run the launcher on Windows' own API.
-TEST_PACKAGES  := xvfb xauth xdotool wine wine64 g++-mingw-w64-x86-64-posix
-# Desktop integration: Qt SVG draws the icon sizes at build time; the install
-# checks validate the desktop files and compile the Windows resource.
-BUILD_PACKAGES += qt6-svg-dev
-TEST_PACKAGES  += desktop-file-utils appstream gcc-mingw-w64-x86-64-posix
-# `make package`: dpkg-shlibdeps (dpkg-dev) and file find the package's
-# dependencies. `make smoke`: the installed program under a window manager.
-PACKAGE_PACKAGES := dpkg-dev file
-SMOKE_PACKAGES   := xvfb xauth xdotool openbox wmctrl
-# Robustness: valgrind for the memcheck tests, clang's libFuzzer for the fuzz
-# targets, which `make fuzz` runs for FUZZ_SECONDS each.
-TEST_PACKAGES  += valgrind clang-14 libclang-rt-14-dev
-FUZZ_SECONDS   ?= 600
+RUN_PACKAGES   := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins \
+                  qt6-translations-l10n libgl-dev fonts-liberation2
+# A real X server driven by xdotool; Wine and mingw-w64 for the launcher's
+# Windows services; the checkers of the desktop files.
+TEST_PACKAGES  := xvfb xauth xdotool wine wine64 g++-mingw-w64-x86-64-posix \
+                  desktop-file-utils appstream
+# valgrind, clang's libFuzzer, the .deb's tools and a window manager to close
+# the installed program with.
+CHECK_PACKAGES := valgrind clang-14 libclang-rt-14-dev dpkg-dev file openbox wmctrl
 
-.PHONY: all build run test bench clean deps deps-test
+.PHONY: run test check fuzz package smoke bench clean
 
-all: build
-
-deps:
-	@tools/ensure-packages $(BUILD_PACKAGES)
-
-deps-test: deps
-	@tools/ensure-packages $(TEST_PACKAGES)
-
-build: deps
+run:
+	@tools/ensure-packages $(RUN_PACKAGES)
 	@cmake --preset $(PRESET) >/dev/null
-	@cmake --build --preset $(PRESET) -j $(JOBS)
-
-run: build
-	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
-	    echo "Keine grafische Anzeige gefunden (DISPLAY und WAYLAND_DISPLAY sind leer): Wertungsbrett braucht einen Desktop."; \
-	    exit 1; \
-	fi
+	@cmake --build --preset $(PRESET) --target wertungsbrett -j $(JOBS)
 	@$(BUILD)/app/wertungsbrett
 
-test: deps-test build
-	@ctest --preset $(PRESET) -j $(JOBS) --label-exclude bench
-ifeq ($(PRESET),dev)
-	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=30
-endif
+test:
+	@tools/ensure-packages $(RUN_PACKAGES) $(TEST_PACKAGES)
+	@cmake --preset $(PRESET) >/dev/null
+	@cmake --build --preset $(PRESET) -j $(JOBS)
+	@ctest --preset $(PRESET) -j $(JOBS) --label-exclude 'memcheck|bench'
 
-bench: deps-test
-	@$(MAKE) --no-print-directory build PRESET=release
-	@ctest --preset release -L bench -V
+# Sanitizers, memcheck, fuzzing and the installed package.
+check:
+	@tools/ensure-packages $(CHECK_PACKAGES)
+	@$(MAKE) --no-print-directory test PRESET=asan
+	@ctest --preset dev -L memcheck
+	@$(MAKE) --no-print-directory fuzz smoke
 
-clean:
-	rm -rf build
-
-.PHONY: fuzz
-
-# The fuzz targets, built with clang by the `fuzz` preset. `make test` runs
-# each for 30 seconds in the dev preset (under the sanitizer presets fuzzing
-# adds nothing).
-fuzz: deps-test
+fuzz:
 	@cmake --preset fuzz >/dev/null
 	@cmake --build --preset fuzz -j $(JOBS)
 	@FUZZ_SECONDS=$(FUZZ_SECONDS) ctest --preset fuzz -j $(JOBS)
 
-.PHONY: package smoke
-
-# The Debian package from the release build, in build/release.
 package:
-	@$(MAKE) --no-print-directory build PRESET=release
-	@tools/ensure-packages $(PACKAGE_PACKAGES)
+	@tools/ensure-packages $(RUN_PACKAGES) dpkg-dev file
+	@cmake --preset release >/dev/null
+	@cmake --build --preset release -j $(JOBS)
 	@rm -f build/release/*.deb
 	@cd build/release && cpack -G DEB
 
-# Installs that package on this machine (apt-get, as root or through sudo),
-# starts the installed program and closes it through the window manager.
+# Installs the package with apt-get, starts it and closes it through the
+# window manager.
 smoke: package
-	@tools/ensure-packages $(SMOKE_PACKAGES)
+	@tools/ensure-packages xvfb xauth xdotool openbox wmctrl
 	@tests/package/smoke.sh build/release/*.deb
+
+# Figures, no verdicts: the release build's benchmarks.
+bench:
+	@tools/ensure-packages $(RUN_PACKAGES) $(TEST_PACKAGES)
+	@cmake --preset release >/dev/null
+	@cmake --build --preset release -j $(JOBS)
+	@ctest --preset release -L bench -V
+
+clean:
+	rm -rf build

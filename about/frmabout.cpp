@@ -1,14 +1,15 @@
-#include "frmabout.h"
+#include "about/frmabout.h"
 #include "ui_frmabout.h"
 
-#include "abouttexts.h"
+#include "about/abouttexts.h"
+#include "about/sysinfo.h"
 
 #include <QGuiApplication>
 
-#include <utility>
+namespace about {
 
-frmAbout::frmAbout(Services services, QWidget *owner)
-    : QDialog(owner), ui(std::make_unique<Ui::frmAbout>()), m_services(std::move(services))
+frmAbout::frmAbout(const services::Services &services, QWidget *owner)
+    : QDialog(owner), ui(std::make_unique<Ui::frmAbout>()), m_services(services)
 {
     ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
@@ -31,16 +32,17 @@ void frmAbout::showModal()
 
 void frmAbout::Form_Load()
 {
-    ui->lblVersion->setText(about::texts::version(
-        WERTUNGSBRETT_VERSION_MAJOR, WERTUNGSBRETT_VERSION_MINOR, WERTUNGSBRETT_VERSION_REVISION));
+    ui->lblVersion->setText(texts::version(WERTUNGSBRETT_VERSION_MAJOR, WERTUNGSBRETT_VERSION_MINOR,
+                                           WERTUNGSBRETT_VERSION_REVISION));
     ui->lblTitle->setText(QGuiApplication::applicationDisplayName());
-    ui->lblDescription->setText(about::texts::Description);
+    ui->lblDescription->setText(texts::Description);
 }
 
 void frmAbout::cmdSysInfo_Click()
 {
-    sysinfo::StartSysInfo(m_services.platform, [this](const std::string &text) {
-        m_services.tell(this, QGuiApplication::applicationDisplayName(),
-                        QString::fromStdString(text));
-    });
+    if (!StartSysInfo(m_services.system))
+        m_services.messageBoxes.tell(this, QGuiApplication::applicationDisplayName(),
+                                     QString::fromUtf8(UnavailableText));
 }
+
+} // namespace about

@@ -1,10 +1,12 @@
-#include "sysinfo.h"
+#include "about/sysinfo.h"
+
+#include "services/system.h"
 
 #include <algorithm>
 #include <exception>
 #include <stdexcept>
 
-namespace sysinfo {
+namespace about {
 
 namespace {
 
@@ -17,14 +19,14 @@ const std::string ToolFile = "\\MSINFO32.EXE";
 // The path of the tool, from its own value or else from its folder; false
 // when neither leads to it. A path from the tool's own value is taken as it
 // is, without looking for the file.
-bool findTool(const Platform &platform, std::string &path)
+bool findTool(const services::System &system, std::string &path)
 {
-    if (GetKeyValue(platform, LocalMachine, ToolKey, ToolValue, path))
+    if (GetKeyValue(system, services::LocalMachine, ToolKey, ToolValue, path))
         return true;
-    if (!GetKeyValue(platform, LocalMachine, FolderKey, FolderValue, path))
+    if (!GetKeyValue(system, services::LocalMachine, FolderKey, FolderValue, path))
         return false;
     const std::string candidate = path + ToolFile;
-    if (!platform.isNormalFile(candidate))
+    if (!system.isNormalFile(candidate))
         return false;
     path = candidate;
     return true;
@@ -32,10 +34,10 @@ bool findTool(const Platform &platform, std::string &path)
 
 } // namespace
 
-bool GetKeyValue(const Platform &platform, std::int32_t KeyRoot, const std::string &KeyName,
+bool GetKeyValue(const services::System &system, std::int32_t KeyRoot, const std::string &KeyName,
                  const std::string &SubKeyRef, std::string &KeyVal)
 {
-    const ValueRead read = platform.readValue(KeyRoot, KeyName, SubKeyRef);
+    const services::ValueRead read = system.readValue(KeyRoot, KeyName, SubKeyRef);
     if (read.result != 0) {
         KeyVal.clear();
         return false;
@@ -63,18 +65,14 @@ bool GetKeyValue(const Platform &platform, std::int32_t KeyRoot, const std::stri
     return true;
 }
 
-void StartSysInfo(const Platform &platform,
-                  const std::function<void(const std::string &text)> &tell)
+bool StartSysInfo(const services::System &system)
 {
-    bool started = false;
     try {
         std::string path;
-        started = findTool(platform, path) && platform.startProgram(path);
+        return findTool(system, path) && system.startProgram(path);
     } catch (const std::exception &) {
-        // Whatever went wrong, the user gets the same message.
+        return false; // whatever went wrong, the user gets the same message
     }
-    if (!started)
-        tell(std::string(UnavailableText));
 }
 
-} // namespace sysinfo
+} // namespace about

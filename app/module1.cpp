@@ -1,10 +1,8 @@
-#include "module1.h"
+#include "app/module1.h"
 
-#include "desktophelpviewer.h"
-#include "frmmain.h"
-#include "messageboxes.h"
-#include "systemclipboard.h"
-#include "usersettings.h"
+#include "app/usersettings.h"
+#include "mainwindow/frmmain.h"
+#include "services/services.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -29,15 +27,12 @@ int Main(int argc, char *argv[])
                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslation);
 
-    QtMessageBoxes messageBoxes;
-    SystemClipboard clipboard;
+    services::QtMessageBoxes messageBoxes;
+    services::SystemClipboard clipboard;
+    services::DesktopHelpViewer helpViewer; // the program ships no help file
+    const services::NativeSystem system;
     UserSettings settings(QApplication::applicationName());
-    DesktopHelpViewer helpViewer; // the program ships no help file
-    frmMain mainForm({.messageBoxes = messageBoxes,
-                      .clipboard = clipboard,
-                      .settings = &settings,
-                      .helpViewer = &helpViewer});
-    gMainForm = &mainForm;
+    mainwindow::frmMain mainForm({messageBoxes, clipboard, helpViewer, system}, &settings);
     mainForm.show();
     return QApplication::exec();
 }

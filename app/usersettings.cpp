@@ -1,4 +1,4 @@
-#include "usersettings.h"
+#include "app/usersettings.h"
 
 UserSettings::UserSettings(const QString &program)
     : m_settings(QSettings::NativeFormat, QSettings::UserScope, program)

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "settingsstore.h"
+#include "mainwindow/settingsstore.h"
 
 #include <QSettings>
 
 // The user's own settings of the program, where the desktop keeps them
 // (on Linux the file ~/.config/<program>.conf).
-class UserSettings : public SettingsStore
+class UserSettings : public mainwindow::SettingsStore
 {
 public:
     explicit UserSettings(const QString &program);

@@ -1,26 +1,26 @@
-#include "frmmain.h"
+#include "mainwindow/frmmain.h"
 #include "ui_frmmain.h"
 
-#include "clipboard.h"
-#include "commands.h"
-#include "frmabout.h"
-#include "messageboxes.h"
-#include "roster.h"
-#include "settingsstore.h"
-#include "standings.h"
-#include "texts.h"
-#include "textselection.h"
-#include "windowposition.h"
+#include "about/frmabout.h"
+#include "mainwindow/settingsstore.h"
+#include "mainwindow/windowposition.h"
+#include "scoring/commands.h"
+#include "scoring/roster.h"
+#include "scoring/standings.h"
+#include "scoring/texts.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLayout>
+#include <QLineEdit>
 #include <QPointer>
 #include <QScreen>
 #include <QStyle>
 
 #include <exception>
+
+namespace mainwindow {
 
 namespace {
 
@@ -37,9 +37,9 @@ template <typename Step> void quietly(Step step)
 
 } // namespace
 
-frmMain::frmMain(const Services &services, QWidget *parent)
+frmMain::frmMain(const services::Services &services, SettingsStore *settings, QWidget *parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::frmMain>()), m_services(services),
-      m_roster(new scoring::Roster(this))
+      m_settings(settings), m_roster(new scoring::Roster(this))
 {
     ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -85,13 +85,13 @@ frmMain::~frmMain() = default;
 // first shown.
 void frmMain::Form_Load()
 {
-    if (!m_services.settings)
+    if (!m_settings)
         return;
     const QRect titleBar(0, 0, sizeHint().width(), style()->pixelMetric(QStyle::PM_TitleBarHeight));
     QList<QRect> screens;
     for (const QScreen *screen : QGuiApplication::screens())
         screens << screen->geometry();
-    move(windowposition::load(*m_services.settings, titleBar, screens));
+    move(windowposition::load(*m_settings, titleBar, screens));
 }
 
 void frmMain::closeEvent(QCloseEvent *event)
@@ -114,8 +114,8 @@ void frmMain::Form_Unload()
         if (window)
             window->close();
     }
-    if (m_services.settings && !isMinimized())
-        windowposition::save(*m_services.settings, pos());
+    if (m_settings && !isMinimized())
+        windowposition::save(*m_settings, pos());
 }
 
 void frmMain::guarded(void (frmMain::*handler)())
@@ -157,14 +157,14 @@ void frmMain::cmdLoeschen_Click()
 
 void frmMain::cmdCopyPunktestandToClipboard_Click()
 {
-    scoring::copyStandings(m_services.clipboard, ui->lblPunktestand->caption());
+    m_services.clipboard.setText(ui->lblPunktestand->caption());
 }
 
 void frmMain::mnuFileNew_Click()
 {
     const auto answer = m_services.messageBoxes.askYesNoCancel(this, scoring::texts::NewQuizTitle,
                                                                scoring::texts::NewQuizQuestion);
-    if (answer == MessageBoxes::Answer::Yes)
+    if (answer == services::MessageBoxes::Answer::Yes)
         report(scoring::startNewQuiz(*m_roster));
 }
 
@@ -200,19 +200,18 @@ void frmMain::tbToolBar_ButtonClick(const QString &key)
 // or clicking a toolbar button does not move it. A control without an
 // editable selection, such as a button, makes them do nothing, silently, as
 // does any error.
-TextSelection *frmMain::focusedSelection() const
+QLineEdit *frmMain::focusedEdit() const
 {
-    return dynamic_cast<TextSelection *>(focusWidget());
+    return qobject_cast<QLineEdit *>(focusWidget());
 }
 
 // Puts the focused selection on the clipboard; false if there is none.
 bool frmMain::copySelection()
 {
-    const TextSelection *selection = focusedSelection();
-    if (!selection || selection->selection().isEmpty())
+    const QLineEdit *edit = focusedEdit();
+    if (!edit || !edit->hasSelectedText())
         return false;
-    m_services.clipboard.clear();
-    m_services.clipboard.setText(selection->selection());
+    m_services.clipboard.setText(edit->selectedText());
     return true;
 }
 
@@ -220,7 +219,7 @@ void frmMain::mnuEditCut_Click()
 {
     quietly([this] {
         if (copySelection())
-            focusedSelection()->replaceSelection(QString());
+            focusedEdit()->del();
     });
 }
 
@@ -229,18 +228,17 @@ void frmMain::mnuEditCopy_Click()
     quietly([this] { copySelection(); });
 }
 
+// Goes through the edit field's check like any paste: only the first line of
+// the clipboard's text is kept.
 void frmMain::mnuEditPaste_Click()
 {
     quietly([this] {
         const QString text = m_services.clipboard.text();
-        if (TextSelection *selection = focusedSelection())
-            selection->replaceSelection(text);
+        if (QLineEdit *edit = focusedEdit())
+            edit->insert(text);
     });
 }
 
-// The check mark decides; the bar follows it, even if the two were out of
-// step. The bars are placed by the layout, so hiding one leaves its strip
-// empty and moves nothing else.
 void frmMain::mnuViewToolbar_Click()
 {
     ui->tbToolBar->setVisible(ui->mnuViewToolbar->isChecked());
@@ -253,25 +251,24 @@ void frmMain::mnuViewStatusBar_Click()
 
 void frmMain::mnuHelpContents_Click()
 {
-    showHelp(HelpViewer::Request::Contents);
+    showHelp(services::HelpViewer::Request::Contents);
 }
 
 void frmMain::mnuHelpSearchForHelpOn_Click()
 {
-    showHelp(HelpViewer::Request::Search);
+    showHelp(services::HelpViewer::Request::Search);
 }
 
 // No help file is no error: the user is told so under the window's caption.
 // A viewer that cannot be reached is described under the program's name.
-void frmMain::showHelp(HelpViewer::Request request)
+void frmMain::showHelp(services::HelpViewer::Request request)
 {
-    HelpViewer *viewer = m_services.helpViewer;
-    if (!viewer || viewer->helpFile().isEmpty()) {
+    if (m_services.helpViewer.helpFile().isEmpty()) {
         m_services.messageBoxes.inform(this, windowTitle(), NoHelp);
         return;
     }
     try {
-        viewer->show(this, request);
+        m_services.helpViewer.show(this, request);
     } catch (const std::exception &error) {
         m_services.messageBoxes.tell(this, QGuiApplication::applicationDisplayName(),
                                      QString::fromLocal8Bit(error.what()));
@@ -282,11 +279,9 @@ void frmMain::showHelp(HelpViewer::Request request)
 // its texts afresh at every opening.
 void frmMain::mnuHelpAbout_Click()
 {
-    if (!m_about) {
-        const auto tell = [this](QWidget *parent, const QString &caption, const QString &text) {
-            m_services.messageBoxes.tell(parent, caption, text);
-        };
-        m_about = new frmAbout({m_services.sysInfo, tell}, this);
-    }
+    if (!m_about)
+        m_about = new about::frmAbout(m_services, this);
     m_about->showModal();
 }
+
+} // namespace mainwindow

@@ -1,24 +1,27 @@
 #pragma once
 
-#include "helpviewer.h"
-#include "sysinfo.h"
+#include "services/services.h"
 
 #include <QMainWindow>
 
 #include <memory>
 
+class QLineEdit;
+
 namespace Ui {
 class frmMain;
 }
+namespace about {
+class frmAbout;
+}
 namespace scoring {
-class Clipboard;
 class Roster;
 struct Outcome;
 } // namespace scoring
-class MessageBoxes;
-class frmAbout;
+
+namespace mainwindow {
+
 class SettingsStore;
-class TextSelection;
 
 // The main window: wires the buttons, menus and toolbar to the scoring
 // commands and shows their results. The rules live in scoring/.
@@ -27,21 +30,10 @@ class frmMain : public QMainWindow
     Q_OBJECT
 
 public:
-    // The platform services the window reaches through seams.
-    struct Services
-    {
-        MessageBoxes &messageBoxes;
-        scoring::Clipboard &clipboard;
-        // Keeps the window position between runs. Without one the window
-        // opens where the system places it and stores nothing.
-        SettingsStore *settings = nullptr;
-        // Without one the program has no help file.
-        HelpViewer *helpViewer = nullptr;
-        // Where the About window looks for the system information tool.
-        sysinfo::Platform sysInfo = sysinfo::systemPlatform();
-    };
-
-    explicit frmMain(const Services &services, QWidget *parent = nullptr);
+    // `settings` keeps the window position between runs; without one the
+    // window opens where the system places it and stores nothing.
+    explicit frmMain(const services::Services &services, SettingsStore *settings = nullptr,
+                     QWidget *parent = nullptr);
     ~frmMain() override;
 
 protected:
@@ -70,12 +62,15 @@ private:
     void report(const scoring::Outcome &outcome);
     // Runs a handler; an unexpected error is reported and the roster kept.
     void guarded(void (frmMain::*handler)());
-    TextSelection *focusedSelection() const;
+    QLineEdit *focusedEdit() const;
     bool copySelection();
-    void showHelp(HelpViewer::Request request);
+    void showHelp(services::HelpViewer::Request request);
 
     std::unique_ptr<Ui::frmMain> ui;
-    Services m_services;
-    frmAbout *m_about = nullptr; // made at its first opening, then kept
+    services::Services m_services;
+    SettingsStore *m_settings;
+    about::frmAbout *m_about = nullptr; // made at its first opening, then kept
     scoring::Roster *m_roster;
 };
+
+} // namespace mainwindow

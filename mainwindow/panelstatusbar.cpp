@@ -1,6 +1,8 @@
-#include "panelstatusbar.h"
+#include "mainwindow/panelstatusbar.h"
 
 #include <QLabel>
+
+namespace mainwindow {
 
 PanelStatusBar::PanelStatusBar(QWidget *parent) : QStatusBar(parent), m_panel(new QLabel(this))
 {
@@ -25,3 +27,5 @@ void PanelStatusBar::setPanelText(const QString &text)
     m_panel->setText(text);
     m_panel->setAccessibleName(text);
 }
+
+} // namespace mainwindow

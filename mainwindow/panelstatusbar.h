@@ -4,6 +4,8 @@
 
 class QLabel;
 
+namespace mainwindow {
+
 // A status bar with one text panel that always shows the last command's
 // result, as plain text (unlike QStatusBar's temporary messages).
 class PanelStatusBar : public QStatusBar
@@ -20,3 +22,5 @@ public:
 private:
     QLabel *m_panel;
 };
+
+} // namespace mainwindow

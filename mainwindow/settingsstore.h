@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace mainwindow {
+
 // The per-user settings store: text values by section and key under the
 // program's name. Tests point the real store at a temporary folder.
 class SettingsStore
@@ -15,3 +17,5 @@ public:
     // and raises no error: a lost position is no reason to stop the program.
     virtual void write(const QString &section, const QString &key, const QString &text) = 0;
 };
+
+} // namespace mainwindow

@@ -1,7 +1,6 @@
-#include "simplecombobox.h"
+#include "mainwindow/simplecombobox.h"
 
-#include "singleline.h"
-#include "textselection.h"
+#include "scoring/singleline.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -9,6 +8,8 @@
 #include <QListView>
 #include <QVBoxLayout>
 #include <QValidator>
+
+namespace mainwindow {
 
 namespace {
 
@@ -26,18 +27,13 @@ public:
     }
 };
 
-// The edit field offers its selection to the window's Edit menu, and leaves
-// the menu's shortcuts for Cut, Copy and Paste to the menu, so that every way
-// to give these commands runs the same handler once. Its context menu keeps
-// Qt's own commands.
-class SelectionEdit : public QLineEdit, public TextSelection
+// The edit field leaves the shortcuts for Cut, Copy and Paste to the window's
+// Edit menu, so that every way to give these commands runs the same handler
+// once. Its context menu keeps Qt's own commands.
+class SelectionEdit : public QLineEdit
 {
 public:
     using QLineEdit::QLineEdit;
-
-    QString selection() const override { return selectedText(); }
-    // Goes through the validator like any paste: only the first line is kept.
-    void replaceSelection(const QString &text) override { insert(text); }
 
 protected:
     bool event(QEvent *event) override
@@ -107,3 +103,5 @@ void SimpleComboBox::setText(const QString &text)
 {
     m_edit->setText(text);
 }
+
+} // namespace mainwindow

@@ -6,10 +6,11 @@ class QAbstractItemModel;
 class QLineEdit;
 class QListView;
 
+namespace mainwindow {
+
 // A combo box of the "simple" style: an edit field with its list always open
 // below it. Clicking an entry puts its text into the edit field. The edit
 // field holds a single line; a paste or drop of several lines keeps the first.
-// The edit field is a TextSelection for the window's Cut, Copy and Paste.
 // When the model is reset (the list cleared), the edit field is emptied too.
 class SimpleComboBox : public QWidget
 {
@@ -31,3 +32,5 @@ private:
     QLineEdit *m_edit;
     QListView *m_list;
 };
+
+} // namespace mainwindow

@@ -1,7 +1,9 @@
-#include "standingslabel.h"
+#include "mainwindow/standingslabel.h"
 
 #include <QEvent>
 #include <QTextLayout>
+
+namespace mainwindow {
 
 namespace {
 
@@ -69,3 +71,5 @@ void StandingsLabel::showVisiblePart()
     const QSize box = contentsRect().size();
     setText(m_caption.left(visibleLength(m_caption, font(), box)));
 }
+
+} // namespace mainwindow

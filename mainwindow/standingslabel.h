@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+namespace mainwindow {
+
 // Shows the standings line. The caption keeps the whole line (the copy button
 // takes it from here), but the label lays out only the part that its box can
 // show: word-wrapping a line of hundreds of kilobytes on every point would
@@ -27,3 +29,5 @@ private:
 
     QString m_caption;
 };
+
+} // namespace mainwindow

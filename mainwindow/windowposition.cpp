@@ -1,11 +1,11 @@
-#include "windowposition.h"
+#include "mainwindow/windowposition.h"
 
-#include "settingsstore.h"
+#include "mainwindow/settingsstore.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace windowposition {
+namespace mainwindow::windowposition {
 
 namespace {
 
@@ -47,4 +47,4 @@ void save(SettingsStore &store, QPoint topLeft)
     store.write(Section, TopKey, QString::number(topLeft.y() * TwipsPerPixel));
 }
 
-} // namespace windowposition
+} // namespace mainwindow::windowposition

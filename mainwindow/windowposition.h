@@ -4,12 +4,14 @@
 #include <QPoint>
 #include <QRect>
 
+namespace mainwindow {
 class SettingsStore;
+}
 
 // The main window's position between runs: its outer top-left corner in
 // twips (15 to a pixel), kept as whole numbers in text under "Settings",
 // keys "MainLeft" and "MainTop".
-namespace windowposition {
+namespace mainwindow::windowposition {
 
 // The stored corner in pixels. A key that is missing or holds no whole number
 // counts as 1000 twips. If the title bar (`titleBar`, relative to the corner)
@@ -20,4 +22,4 @@ QPoint load(const SettingsStore &store, const QRect &titleBar, const QList<QRect
 // Stores the corner, given in pixels.
 void save(SettingsStore &store, QPoint topLeft);
 
-} // namespace windowposition
+} // namespace mainwindow::windowposition

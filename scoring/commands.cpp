@@ -1,8 +1,7 @@
-#include "commands.h"
+#include "scoring/commands.h"
 
-#include "clipboard.h"
-#include "roster.h"
-#include "texts.h"
+#include "scoring/roster.h"
+#include "scoring/texts.h"
 
 #include <limits>
 
@@ -54,12 +53,6 @@ Outcome startNewQuiz(Roster &roster)
 {
     roster.clear();
     return {texts::OpeningHint, true};
-}
-
-void copyStandings(Clipboard &clipboard, const QString &standingsLine)
-{
-    clipboard.clear();
-    clipboard.setText(standingsLine);
 }
 
 } // namespace scoring

@@ -6,7 +6,6 @@
 
 namespace scoring {
 
-class Clipboard;
 class Roster;
 
 // What a command did, for the window to show.
@@ -27,8 +26,5 @@ Outcome deductPoint(Roster &roster, const QString &name);     // "-1 Punkt"
 Outcome removeCandidate(Roster &roster, const QString &name); // "Löschen"
 // A new quiz, once the user has confirmed it.
 Outcome startNewQuiz(Roster &roster);
-
-// Replaces whatever the clipboard holds with the standings line, unchanged.
-void copyStandings(Clipboard &clipboard, const QString &standingsLine);
 
 } // namespace scoring

@@ -1,4 +1,4 @@
-#include "nameorder.h"
+#include "scoring/nameorder.h"
 
 #include <QLocale>
 

@@ -1,4 +1,4 @@
-#include "roster.h"
+#include "scoring/roster.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "nameorder.h"
+#include "scoring/nameorder.h"
 
 #include <QAbstractListModel>
 #include <QList>

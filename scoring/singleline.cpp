@@ -1,4 +1,6 @@
-#include "singleline.h"
+#include "scoring/singleline.h"
+
+#include <algorithm>
 
 namespace scoring {
 

@@ -1,6 +1,6 @@
-#include "standings.h"
+#include "scoring/standings.h"
 
-#include "roster.h"
+#include "scoring/roster.h"
 
 #include <algorithm>
 #include <array>

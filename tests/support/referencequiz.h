@@ -1,16 +1,18 @@
 #pragma once
 
 #include <QCollator>
+#include <QList>
 #include <QLocale>
-#include <QString>
+#include <QStringList>
 
+#include <algorithm>
 #include <limits>
-#include <map>
 #include <optional>
 
-// The scoring rules written out a second time, as plainly as possible, over a
-// std::map: the yardstick that random and fuzzed runs of the real commands
-// are compared against.
+// The scoring rules written out a second time, as plainly as they read: a list
+// scanned from start to end with an exact whole-string comparison, kept in
+// German collation order (equal collation broken by character codes). The
+// yardstick that random and fuzzed runs of the real commands are held to.
 class ReferenceQuiz
 {
 public:
@@ -24,81 +26,76 @@ public:
     {
         if (name.isEmpty())
             return {};
-        const auto it = m_points.find(name);
-        if (it == m_points.end()) {
-            if (m_points.size() >= 32767)
-                return {u"Höchstens 32767 Kandidaten möglich."_qs, false};
-            m_points.emplace(name, 1);
-            return {u"+1P für Neueinstieg '"_qs + name + u'\'', true};
+        if (Entry *entry = find(name)) {
+            if (entry->points == std::numeric_limits<qint32>::max())
+                return {QStringLiteral("Mehr als 2147483647P nicht möglich."), false};
+            ++entry->points;
+            return {QStringLiteral("+1P für '") + name + u'\'', true};
         }
-        if (it->second == std::numeric_limits<qint32>::max())
-            return {u"Mehr als 2147483647P nicht möglich."_qs, false};
-        ++it->second;
-        return {u"+1P für '"_qs + name + u'\'', true};
+        if (entries.size() == 32767)
+            return {QStringLiteral("Höchstens 32767 Kandidaten möglich."), false};
+        entries.append({name, 1});
+        std::sort(entries.begin(), entries.end(), [this](const Entry &a, const Entry &b) {
+            const int order = collator.compare(a.name, b.name);
+            return order != 0 ? order < 0 : a.name < b.name;
+        });
+        return {QStringLiteral("+1P für Neueinstieg '") + name + u'\'', true};
     }
 
     Step minus(const QString &name)
     {
         if (name.isEmpty())
             return {};
-        const auto it = m_points.find(name);
-        if (it == m_points.end())
+        Entry *entry = find(name);
+        if (!entry)
             return {std::nullopt, true};
-        if (it->second <= 0)
-            return {u"Weniger als 0P nicht möglich."_qs, true};
-        --it->second;
-        return {u"-1P für '"_qs + name + u'\'', true};
+        if (entry->points == 0)
+            return {QStringLiteral("Weniger als 0P nicht möglich."), true};
+        --entry->points;
+        return {QStringLiteral("-1P für '") + name + u'\'', true};
     }
 
     Step remove(const QString &name)
     {
         if (name.isEmpty())
             return {};
-        const bool found = m_points.erase(name) > 0;
-        return {u'\'' + name + (found ? u"' gelöscht"_qs : u"' nicht gefunden"_qs), true};
+        Entry *entry = find(name);
+        if (!entry)
+            return {u'\'' + name + QStringLiteral("' nicht gefunden"), true};
+        entries.removeAt(entry - entries.data());
+        return {u'\'' + name + QStringLiteral("' gelöscht"), true};
     }
 
     Step newQuiz()
     {
-        m_points.clear();
-        return {u"Kandidat eingeben und auf \"+1 Punkt\" klicken"_qs, true};
+        entries.clear();
+        return {QStringLiteral("Kandidat eingeben und auf \"+1 Punkt\" klicken"), true};
     }
 
     QString line() const
     {
-        if (m_points.empty())
-            return {};
-        QString line = u"/me --Punkte--  "_qs;
-        for (const auto &[name, points] : m_points)
-            line += name + u' ' + QString::number(points) + u"P, "_qs;
+        QString line = entries.isEmpty() ? QString() : QStringLiteral("/me --Punkte--  ");
+        for (const Entry &entry : entries)
+            line += entry.name + u' ' + QString::number(entry.points) + QStringLiteral("P, ");
         return line;
     }
 
-    // Names in list order.
-    QStringList names() const
+    struct Entry
     {
-        QStringList names;
-        for (const auto &entry : m_points)
-            names << entry.first;
-        return names;
-    }
-
-    qint32 points(const QString &name) const { return m_points.at(name); }
-    // Lets a test start a candidate near the ceiling, which no run of single
-    // points reaches in reasonable time.
-    void setPoints(const QString &name, qint32 points) { m_points.at(name) = points; }
+        QString name;
+        qint32 points;
+    };
+    QList<Entry> entries;
 
 private:
-    // German collation, equal collation broken by character codes.
-    struct Order
+    Entry *find(const QString &name)
     {
-        QCollator collator{QLocale(QLocale::German, QLocale::Germany)};
-        bool operator()(const QString &a, const QString &b) const
-        {
-            const int byCollation = collator.compare(a, b);
-            return byCollation != 0 ? byCollation < 0 : a.compare(b) < 0;
+        for (Entry &entry : entries) {
+            if (entry.name.size() == name.size() && entry.name == name)
+                return &entry;
         }
-    };
+        return nullptr;
+    }
 
-    std::map<QString, qint32, Order> m_points;
+    QCollator collator{QLocale(QLocale::German, QLocale::Germany)};
 };

@@ -1,0 +1,36 @@
+// The launcher on Windows' own registry, file search and program start.
+//   probe                 starts the tool, prints "started" or "unavailable"
+//   probe get KEY VALUE   prints what GetKeyValue reads below HKLM
+//   probe lock KEY        lets ordinary users only read HKLM\KEY
+#include "about/sysinfo.h"
+#include "services/system.h"
+
+#include <windows.h>
+
+#include <sddl.h>
+
+#include <cstdio>
+#include <string>
+
+int main(int argc, char *argv[])
+{
+    const services::NativeSystem system;
+    const std::string command = argc > 1 ? argv[1] : "";
+    if (command == "get" && argc == 4) {
+        std::string text = "vorher";
+        const bool found =
+            about::GetKeyValue(system, services::LocalMachine, argv[2], argv[3], text);
+        std::printf("%s %zu %s\n", found ? "found" : "missing", text.size(),
+                    text.substr(0, 60).c_str());
+    } else if (command == "lock" && argc == 3) {
+        PSECURITY_DESCRIPTOR readOnly = nullptr;
+        HKEY key = nullptr;
+        return !ConvertStringSecurityDescriptorToSecurityDescriptorA(
+                   "D:P(A;;KR;;;WD)", SDDL_REVISION_1, &readOnly, nullptr) ||
+               RegOpenKeyExA(HKEY_LOCAL_MACHINE, argv[2], 0, WRITE_DAC, &key) != 0 ||
+               RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, readOnly) != 0;
+    } else {
+        std::printf(about::StartSysInfo(system) ? "started\n" : "unavailable\n");
+    }
+    return 0;
+}
