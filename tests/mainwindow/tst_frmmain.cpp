@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -308,49 +309,72 @@ void tst_frmMain::longTextsKeepTheLayout()
 
 void tst_frmMain::editCommands_data()
 {
-    QTest::addColumn<QString>("command"); // a menu item, or "key:" and a toolbar key
-    QTest::addColumn<bool>("onEdit");     // the edit field has the focus, else a button
-    QTest::addColumn<QString>("text");    // the edit field afterwards
+    QTest::addColumn<QString>("how"); // menu, toolbar, Ctrl, Alt (access keys) or a wrong key
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("selected"); // "nn" of "Anna", or nothing behind "An"
+    QTest::addColumn<bool>("onEdit");  // the edit field has the focus, else a button
+    QTest::addColumn<QString>("text"); // the edit field afterwards
     QTest::addColumn<QString>("clipboard");
-    QTest::newRow("cut") << u"mnuEditCut"_qs << true << u"Aa"_qs << u"nn"_qs;
-    QTest::newRow("copy") << u"mnuEditCopy"_qs << true << u"Anna"_qs << u"nn"_qs;
-    QTest::newRow("paste keeps the first line")
-        << u"mnuEditPaste"_qs << true << u"AX Ya"_qs << u"X Y\r\nZ"_qs;
-    QTest::newRow("toolbar cut") << u"key:Cut"_qs << true << u"Aa"_qs << u"nn"_qs;
-    QTest::newRow("toolbar copy") << u"key:Copy"_qs << true << u"Anna"_qs << u"nn"_qs;
-    QTest::newRow("toolbar paste") << u"key:Paste"_qs << true << u"AX Ya"_qs << u"X Y\r\nZ"_qs;
-    QTest::newRow("keys are exact") << u"key:cut"_qs << true << u"Anna"_qs << u"X Y\r\nZ"_qs;
-    QTest::newRow("cut on a button") << u"mnuEditCut"_qs << false << u"Anna"_qs << u"X Y\r\nZ"_qs;
-    QTest::newRow("paste on a button") << u"key:Paste"_qs << false << u"Anna"_qs << u"X Y\r\nZ"_qs;
+    const QString old = u"X Y\r\nZ"_qs;
+    for (const QString &how : {u"menu"_qs, u"toolbar"_qs, u"Ctrl"_qs, u"Alt"_qs}) {
+        const auto row = [&how](const char *name) -> QTestData & {
+            return QTest::addRow("%s, %s", name, qPrintable(how));
+        };
+        row("cut") << how << u"Cut"_qs << 2 << true << u"Aa"_qs << u"nn"_qs;
+        row("copy") << how << u"Copy"_qs << 2 << true << u"Anna"_qs << u"nn"_qs;
+        row("paste keeps the first line") << how << u"Paste"_qs << 2 << true << u"AX Ya"_qs << old;
+    }
+    QTest::newRow("copy nothing") << u"menu"_qs << u"Copy"_qs << 0 << true << u"Anna"_qs << old;
+    QTest::newRow("paste at the caret")
+        << u"menu"_qs << u"Paste"_qs << 0 << true << u"AnX Yna"_qs << old;
+    QTest::newRow("cut on a button") << u"menu"_qs << u"Cut"_qs << 2 << false << u"Anna"_qs << old;
+    QTest::newRow("paste on a button")
+        << u"toolbar"_qs << u"Paste"_qs << 2 << false << u"Anna"_qs << old;
+    QTest::newRow("toolbar keys are exact")
+        << u"cut"_qs << u"Cut"_qs << 2 << true << u"Anna"_qs << old;
 }
 
-// Cut, Copy and Paste act on the focused edit field's selection ("nn" of
-// "Anna"), from the menu or the toolbar; on a button they do nothing.
+// Cut, Copy and Paste act on the focused edit field's selection, once, however
+// they are given; on a button they do nothing, and a failing clipboard ends
+// them silently.
 void tst_frmMain::editCommands()
 {
+    QFETCH(QString, how);
     QFETCH(QString, command);
+    QFETCH(int, selected);
     QFETCH(bool, onEdit);
     QFETCH(QString, text);
     QFETCH(QString, clipboard);
     fx->clipboard.content = u"X Y\r\nZ"_qs;
     type(u"Anna"_qs);
-    edit()->setSelection(1, 2);
-    if (onEdit)
-        edit()->setFocus();
-    else
-        child(u"cmdPlus"_qs)->setFocus();
-    if (command.startsWith(u"key:")) {
-        QAction *button = action(u"tbCopy"_qs);
-        button->setProperty("key", command.mid(4));
+    edit()->setSelection(selected ? 1 : 2, selected);
+    QWidget *focus = onEdit ? edit() : child(u"cmdPlus"_qs);
+    focus->setFocus();
+    QAction *button = action(u"tb"_qs + command);
+    if (how == u"menu") {
+        action(u"mnuEdit"_qs + command)->trigger();
+    } else if (how == u"Ctrl") {
+        QTest::keyClick(focus,
+                        command == u"Cut"    ? Qt::Key_X
+                        : command == u"Copy" ? Qt::Key_C
+                                             : Qt::Key_V,
+                        Qt::ControlModifier);
+    } else if (how == u"Alt") {
+        QTest::keyClick(focus, Qt::Key_B, Qt::AltModifier);
+        QMenu *menu = child<QMenu>(u"mnuEdit"_qs);
+        QTRY_VERIFY(menu->isVisible());
+        QTest::keyClick(menu, command == u"Cut"    ? Qt::Key_A
+                              : command == u"Copy" ? Qt::Key_K
+                                                   : Qt::Key_E);
+        QTRY_VERIFY(!menu->isVisible());
+    } else {
+        if (how != u"toolbar")
+            button->setProperty("key", how);
         QTest::mouseClick(child<QToolBar>(u"tbToolBar"_qs)->widgetForAction(button),
                           Qt::LeftButton);
-    } else {
-        action(command)->trigger();
     }
     QCOMPARE(edit()->text(), text);
     QCOMPARE(fx->clipboard.content, clipboard);
-    QCOMPARE(fx->boxes.shown.size(), 0);
-    // A clipboard that fails ends the command silently.
     fx->clipboard.broken = true;
     edit()->selectAll();
     action(u"mnuEditCut"_qs)->trigger();
