@@ -11,10 +11,11 @@ BUILD_PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools \
                   fonts-liberation2
 # wine, wine64 and the mingw-w64 compiler run the launcher on Windows' own API.
 TEST_PACKAGES  := xvfb xauth xdotool wine wine64 g++-mingw-w64-x86-64-posix
-# Desktop integration: Qt SVG draws the icon sizes at build time; the install
-# checks validate the desktop files and compile the Windows resource.
-BUILD_PACKAGES += qt6-svg-dev
+# Desktop integration: the install checks validate the desktop files and
+# compile the Windows resource.
 TEST_PACKAGES  += desktop-file-utils appstream gcc-mingw-w64-x86-64-posix
+# `make icons`: librsvg draws the hicolor sizes, ImageMagick the rest.
+ICON_PACKAGES  := librsvg2-bin imagemagick
 # `make package`: dpkg-shlibdeps (dpkg-dev) and file find the package's
 # dependencies. `make smoke`: the installed program under a window manager.
 PACKAGE_PACKAGES := dpkg-dev file
@@ -82,3 +83,21 @@ package:
 smoke: package
 	@tools/ensure-packages $(SMOKE_PACKAGES)
 	@tests/package/smoke.sh build/release/*.deb
+
+.PHONY: icons
+
+# Redraws the pictures derived from the sources in resources/, which are
+# committed: the hicolor sizes of icon.svg, each XPM at twice its size (every
+# pixel a 2 x 2 block) for scaled screens, and the Windows icon holding the
+# three 32 x 32 icon pictures.
+ICON_ID := $(basename $(notdir $(wildcard resources/desktop/*.desktop)))
+icons:
+	@tools/ensure-packages $(ICON_PACKAGES)
+	@cd resources && for size in 16 32 48 64 128 256; do \
+	    mkdir -p hicolor/$${size}x$$size/apps && \
+	    rsvg-convert -w $$size -h $$size icon.svg -o hicolor/$${size}x$$size/apps/$(ICON_ID).png || exit; \
+	done
+	@cd resources && for name in new cut copy paste icon-color icon-mono icon-green; do \
+	    convert $$name.xpm -sample 200% $$name@2x.xpm || exit; \
+	done
+	@cd resources && convert icon-color.xpm icon-mono.xpm icon-green.xpm wertungsbrett.ico

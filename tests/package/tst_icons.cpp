@@ -1,7 +1,5 @@
 #include <QImageReader>
 #include <QPainter>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -39,9 +37,9 @@ qreal otherColours(const QImage &a, const QImage &b)
 
 } // namespace
 
-// The program icon's derived pictures: the hicolor sizes drawn from the
-// scalable design show the hand-drawn 32 x 32 picture, and the Windows icon
-// holds the three 32 x 32 pictures unchanged, in their order.
+// The program icon's pictures made by `make icons`: the hicolor sizes drawn
+// from the scalable design show the hand-drawn 32 x 32 picture, and the
+// Windows icon holds the three 32 x 32 pictures unchanged, in their order.
 class tst_Icons : public QObject
 {
     Q_OBJECT
@@ -66,9 +64,8 @@ void tst_Icons::hicolor_data()
 void tst_Icons::hicolor()
 {
     QFETCH(int, size);
-    const QImage icon(u"%1/%2x%2/apps/%3.png"_qs.arg(QStringLiteral(WERTUNGSBRETT_HICOLOR))
-                          .arg(size)
-                          .arg(QStringLiteral(WERTUNGSBRETT_ID)));
+    const QImage icon(
+        resource(u"hicolor/%1x%1/apps/%2.png"_qs.arg(size).arg(QStringLiteral(WERTUNGSBRETT_ID))));
     QCOMPARE(icon.size(), QSize(size, size));
     QVERIFY(icon.hasAlphaChannel());
     QCOMPARE(qAlpha(icon.pixel(0, 0)), 0); // the corners lie outside the disc
@@ -83,12 +80,7 @@ void tst_Icons::windowsIcon()
 {
     const QStringList pictures = {resource(u"icon-color.xpm"_qs), resource(u"icon-mono.xpm"_qs),
                                   resource(u"icon-green.xpm"_qs)};
-    QTemporaryDir folder;
-    const QString ico = folder.filePath(u"wertungsbrett.ico"_qs);
-    QCOMPARE(QProcess::execute(QStringLiteral(ICONMAKER), QStringList{u"ico"_qs, ico} + pictures),
-             0);
-
-    QImageReader reader(ico, "ico");
+    QImageReader reader(resource(u"wertungsbrett.ico"_qs), "ico");
     QCOMPARE(reader.imageCount(), pictures.size());
     for (const QString &picture : pictures) {
         const QImage shown = reader.read();

@@ -1,13 +1,12 @@
 #!/usr/bin/env bash
 # The Windows resource compiled as a Windows build does, here with
 # mingw-w64's windres, then read back: the file version is the project's and
-# the icon holds all its pictures.
-# Usage: windows-resource.sh ICONMAKER RC ICO VERSION PICTURE...
-# ICO is the icon file RC names. Exit status 77 means skipped (windres missing).
+# the icon holds the program icon's three pictures.
+# Usage: windows-resource.sh RC VERSION
+# Exit status 77 means skipped (windres missing).
 set -euo pipefail
 
-iconmaker=$1 rc=$2 ico=$3 version=$4
-shift 4
+rc=$1 version=$2
 windres=x86_64-w64-mingw32-windres
 if ! command -v $windres >/dev/null; then
     echo "skipped: $windres is missing (make test installs gcc-mingw-w64-x86-64-posix)"
@@ -16,7 +15,6 @@ fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-"$iconmaker" ico "$ico" "$@"
 $windres -i "$rc" -O res -o "$work/program.res"
 $windres -i "$work/program.res" -O rc >"$work/program.rc"
 
@@ -31,6 +29,6 @@ expect "^ *FILEVERSION ${version//./, }\$"
 expect "^ *PRODUCTVERSION ${version//./, }\$"
 expect "VALUE \"FileVersion\", \"$version\""
 expect "RT_GROUP_ICON"
-expect "Has $# elements"
+expect "Has 3 elements"
 [ $failed -eq 0 ] || sed -n '/VERSIONINFO/,$p' "$work/program.rc"
 exit $failed
