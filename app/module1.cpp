@@ -3,6 +3,7 @@
 #include "desktophelpviewer.h"
 #include "frmmain.h"
 #include "messageboxes.h"
+#include "programfont.h"
 #include "systemclipboard.h"
 #include "usersettings.h"
 
@@ -20,6 +21,7 @@ int Main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(WERTUNGSBRETT_VERSION));
     // Lets the desktop find the program's entry and icon for its window.
     QApplication::setDesktopFileName(QStringLiteral(WERTUNGSBRETT_ID));
+    useProgramFont();
 
     // The program speaks German whatever the desktop's language: Qt's own
     // buttons ("Ja", "Nein", "Abbrechen") must match.

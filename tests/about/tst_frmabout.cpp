@@ -2,6 +2,7 @@
 #include "fakeplatform.h"
 #include "frmabout.h"
 #include "messageboxes.h"
+#include "programfont.h"
 #include "quietoffscreen.h"
 
 #include <QAccessible>
@@ -106,6 +107,7 @@ private:
 void tst_frmAbout::initTestCase()
 {
     quietOffscreenPlatform();
+    useProgramFont();
     QApplication::setApplicationName(u"Wertungsbrett"_qs);
 }
 

@@ -1,6 +1,7 @@
 #include "fakeclipboard.h"
 #include "fakemessageboxes.h"
 #include "frmmain.h"
+#include "programfont.h"
 #include "quietoffscreen.h"
 #include "residentmemory.h"
 #include "roster.h"
@@ -49,6 +50,7 @@ private:
 void bench_frmMain::initTestCase()
 {
     quietOffscreenPlatform();
+    useProgramFont();
     window = std::make_unique<frmMain>(frmMain::Services{boxes, clipboard});
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));

@@ -1,6 +1,7 @@
 #include "fakeclipboard.h"
 #include "fakemessageboxes.h"
 #include "frmmain.h"
+#include "programfont.h"
 #include "quietoffscreen.h"
 #include "referencequiz.h"
 #include "requirechild.h"
@@ -128,6 +129,7 @@ private:
 void soak_frmMain::initTestCase()
 {
     quietOffscreenPlatform();
+    useProgramFont();
     window = std::make_unique<frmMain>(frmMain::Services{boxes, clipboard});
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));

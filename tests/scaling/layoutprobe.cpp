@@ -6,6 +6,7 @@
 #include "fakeclipboard.h"
 #include "fakemessageboxes.h"
 #include "frmmain.h"
+#include "programfont.h"
 #include "quietoffscreen.h"
 
 #include <QApplication>
@@ -52,6 +53,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     quietOffscreenPlatform();
+    useProgramFont();
     if (argc != 2)
         return 2;
     FakeMessageBoxes boxes;

@@ -2,6 +2,7 @@
 #include "fakemessageboxes.h"
 #include "frmmain.h"
 #include "panelstatusbar.h"
+#include "programfont.h"
 #include "quietoffscreen.h"
 #include "requirechild.h"
 #include "simplecombobox.h"
@@ -40,7 +41,11 @@ class tst_frmMain : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { quietOffscreenPlatform(); }
+    void initTestCase()
+    {
+        quietOffscreenPlatform();
+        useProgramFont();
+    }
     void init();
     void cleanup();
 

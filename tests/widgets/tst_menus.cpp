@@ -3,6 +3,7 @@
 #include "fakemessageboxes.h"
 #include "frmmain.h"
 #include "helpviewer.h"
+#include "programfont.h"
 #include "quietoffscreen.h"
 #include "simplecombobox.h"
 
@@ -105,6 +106,7 @@ private:
 void tst_Menus::initTestCase()
 {
     quietOffscreenPlatform();
+    useProgramFont();
     QApplication::setApplicationName(u"Wertungsbrett"_qs);
 }
 
