@@ -16,8 +16,10 @@ TEST_PACKAGES  := xvfb xauth xdotool wine wine64 g++-mingw-w64-x86-64-posix \
 # valgrind, clang's libFuzzer, the .deb's tools and a window manager to close
 # the installed program with.
 CHECK_PACKAGES := valgrind clang-14 libclang-rt-14-dev dpkg-dev file openbox wmctrl
+# `make icons`: librsvg draws the hicolor sizes, ImageMagick the rest.
+ICON_PACKAGES  := librsvg2-bin imagemagick
 
-.PHONY: run test check fuzz package smoke bench clean
+.PHONY: run test check fuzz package smoke bench icons clean
 
 run:
 	@tools/ensure-packages $(RUN_PACKAGES)
@@ -62,6 +64,23 @@ bench:
 	@cmake --preset release >/dev/null
 	@cmake --build --preset release -j $(JOBS)
 	@ctest --preset release -L bench -V
+
+
+# Redraws the pictures derived from the sources in resources/, which are
+# committed: the hicolor sizes of icon.svg, each XPM at twice its size (every
+# pixel a 2 x 2 block) for scaled screens, and the Windows icon holding the
+# three 32 x 32 icon pictures.
+ICON_ID := $(basename $(notdir $(wildcard resources/desktop/*.desktop)))
+icons:
+	@tools/ensure-packages $(ICON_PACKAGES)
+	@cd resources && for size in 16 32 48 64 128 256; do \
+	    mkdir -p hicolor/$${size}x$$size/apps && \
+	    rsvg-convert -w $$size -h $$size icon.svg -o hicolor/$${size}x$$size/apps/$(ICON_ID).png || exit; \
+	done
+	@cd resources && for name in new cut copy paste icon-color icon-mono icon-green; do \
+	    convert $$name.xpm -sample 200% $$name@2x.xpm || exit; \
+	done
+	@cd resources && convert icon-color.xpm icon-mono.xpm icon-green.xpm wertungsbrett.ico
 
 clean:
 	rm -rf build

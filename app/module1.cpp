@@ -2,6 +2,7 @@
 
 #include "app/usersettings.h"
 #include "mainwindow/frmmain.h"
+#include "mainwindow/programfont.h"
 #include "services/services.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@ int Main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(WERTUNGSBRETT_VERSION));
     // Lets the desktop find the program's entry and icon for its window.
     QApplication::setDesktopFileName(QStringLiteral(WERTUNGSBRETT_ID));
+    mainwindow::useProgramFont();
 
     // The program speaks German whatever the desktop's language: Qt's own
     // buttons ("Ja", "Nein", "Abbrechen") must match.

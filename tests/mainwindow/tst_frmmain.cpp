@@ -1,5 +1,6 @@
 #include "mainwindow/frmmain.h"
 #include "mainwindow/panelstatusbar.h"
+#include "mainwindow/programfont.h"
 #include "mainwindow/simplecombobox.h"
 #include "mainwindow/standingslabel.h"
 
@@ -51,10 +52,12 @@ class tst_frmMain : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { mainwindow::useProgramFont(); }
     void init();
     void cleanup() { window.reset(); }
 
     void controls();
+    void looks();
     void scoreThroughTheWindow();
     void newQuiz_data();
     void newQuiz();
@@ -130,6 +133,41 @@ void tst_frmMain::controls()
             continue;
         QVERIFY2(!QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name).isEmpty(),
                  qPrintable(widget->objectName()));
+    }
+}
+
+// Beyond the layout: separators named as the menus name them, one font for
+// the window, its menus and its message boxes, and frames whose top line runs
+// through their caption's letters, above their controls.
+void tst_frmMain::looks()
+{
+    for (const QString &menu : {u"mnuFile"_qs, u"mnuEdit"_qs, u"mnuHelp"_qs}) {
+        const QAction *bar = action(menu + u"Bar0"_qs);
+        QVERIFY(bar->isSeparator() && child<QMenu>(menu)->actions().contains(bar));
+        QCOMPARE(child<QMenu>(menu)->font(), window->font());
+    }
+    QTimer::singleShot(0, [this] {
+        QWidget *box = QApplication::activeModalWidget();
+        QCOMPARE(box->findChild<QLabel *>(u"qt_msgbox_label"_qs)->font(), window->font());
+        box->close();
+    });
+    services::QtMessageBoxes().inform(window.get(), {}, u"Text"_qs);
+    for (QGroupBox *frame : window->findChildren<QGroupBox *>()) {
+        const QImage picture = frame->grab().toImage();
+        const int background = qGray(frame->palette().color(QPalette::Window).rgb());
+        const auto inked = [&](int x, int y) {
+            return qAbs(qGray(picture.pixel(x, y)) - background) > 32;
+        };
+        const int controls = frame->childrenRect().top();
+        int line = -1, top = -1, bottom = -1;
+        for (int y = 0; y < controls; ++y) {
+            line = line < 0 && inked(frame->width() - 8, y) ? y : line;
+            for (int x = 8; x < 8 + frame->fontMetrics().horizontalAdvance(frame->title()); ++x) {
+                top = top < 0 && inked(x, y) ? y : top;
+                bottom = inked(x, y) ? y : bottom;
+            }
+        }
+        QVERIFY(0 <= top && top < line && line < bottom && line + 1 < controls);
     }
 }
 
