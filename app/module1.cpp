@@ -4,11 +4,12 @@
 #include "frmmain.h"
 #include "messageboxes.h"
 #include "systemclipboard.h"
-#include "usersettings.h"
+#include "windowposition.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QSettings>
 #include <QTranslator>
 
 namespace Module1 {
@@ -31,11 +32,12 @@ int Main(int argc, char *argv[])
 
     QtMessageBoxes messageBoxes;
     SystemClipboard clipboard;
-    UserSettings settings(QApplication::applicationName());
+    const std::unique_ptr<QSettings> settings =
+        windowposition::openUserStore(QApplication::applicationName());
     DesktopHelpViewer helpViewer; // the program ships no help file
     frmMain mainForm({.messageBoxes = messageBoxes,
                       .clipboard = clipboard,
-                      .settings = &settings,
+                      .settings = settings.get(),
                       .helpViewer = &helpViewer});
     gMainForm = &mainForm;
     mainForm.show();

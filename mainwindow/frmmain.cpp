@@ -6,7 +6,6 @@
 #include "frmabout.h"
 #include "messageboxes.h"
 #include "roster.h"
-#include "settingsstore.h"
 #include "standings.h"
 #include "texts.h"
 #include "textselection.h"
@@ -85,13 +84,11 @@ frmMain::~frmMain() = default;
 // first shown.
 void frmMain::Form_Load()
 {
-    if (!m_services.settings)
-        return;
     const QRect titleBar(0, 0, sizeHint().width(), style()->pixelMetric(QStyle::PM_TitleBarHeight));
     QList<QRect> screens;
     for (const QScreen *screen : QGuiApplication::screens())
         screens << screen->geometry();
-    move(windowposition::load(*m_services.settings, titleBar, screens));
+    move(windowposition::load(m_services.settings, titleBar, screens));
 }
 
 void frmMain::closeEvent(QCloseEvent *event)

@@ -16,8 +16,8 @@ class Roster;
 struct Outcome;
 } // namespace scoring
 class MessageBoxes;
+class QSettings;
 class frmAbout;
-class SettingsStore;
 class TextSelection;
 
 // The main window: wires the buttons, menus and toolbar to the scoring
@@ -33,8 +33,8 @@ public:
         MessageBoxes &messageBoxes;
         scoring::Clipboard &clipboard;
         // Keeps the window position between runs. Without one the window
-        // opens where the system places it and stores nothing.
-        SettingsStore *settings = nullptr;
+        // opens at the default position and stores nothing.
+        QSettings *settings = nullptr;
         // Without one the program has no help file.
         HelpViewer *helpViewer = nullptr;
         // Where the About window looks for the system information tool.

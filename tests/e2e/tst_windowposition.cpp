@@ -1,12 +1,14 @@
 #include "fakeclipboard.h"
 #include "fakemessageboxes.h"
 #include "frmmain.h"
-#include "usersettings.h"
+#include "windowposition.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -14,6 +16,9 @@
 #include <QWindow>
 
 #include <memory>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 // The main window's stored position, through the real settings file in a
 // temporary folder, on a real X server with one 1280 x 1024 screen. Without a
@@ -33,7 +38,8 @@ private slots:
     void storedOnClose_data();
     void storedOnClose();
     void minimizedCloseKeepsStore();
-    void unwritableStoreCostsOnlyThePosition();
+    void damagedStore_data();
+    void damagedStore();
     void otherWindowsCloseFirst();
 
 private:
@@ -45,7 +51,7 @@ private:
     std::unique_ptr<QTemporaryDir> dir;
     FakeMessageBoxes boxes;
     FakeClipboard clipboard;
-    std::unique_ptr<UserSettings> settings;
+    std::unique_ptr<QSettings> settings;
     std::unique_ptr<frmMain> window;
 };
 
@@ -53,7 +59,8 @@ void tst_WindowPosition::init()
 {
     dir = std::make_unique<QTemporaryDir>();
     QVERIFY(dir->isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir->path());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir->path()));
+    qputenv("XDG_CONFIG_DIRS", QFile::encodeName(dir->filePath(u"system"_qs)));
     boxes = FakeMessageBoxes();
 }
 
@@ -78,7 +85,7 @@ QByteArray tst_WindowPosition::stored() const
 
 void tst_WindowPosition::open()
 {
-    settings = std::make_unique<UserSettings>(QApplication::applicationName());
+    settings = windowposition::openUserStore(QApplication::applicationName());
     window = std::make_unique<frmMain>(frmMain::Services{
         .messageBoxes = boxes, .clipboard = clipboard, .settings = settings.get()});
 }
@@ -96,11 +103,27 @@ void tst_WindowPosition::startPosition_data()
     QTest::newRow("another section") << QByteArray("[Other]\nMainLeft=3000\n") << defaults;
     QTest::newRow("not a whole pixel")
         << QByteArray("[Settings]\nMainLeft=3007\nMainTop=2993\n") << QPoint(200, 200);
-    for (const char *bad : {"", "links", "1e999", "nan", "inf", "1005.0", "0x10", "1,5",
-                            "99999999999999999999", "-2147483649"}) {
-        QTest::addRow("MainLeft=%s", bad)
-            << QByteArray("[Settings]\nMainLeft=") + bad + "\nMainTop=3000\n"
-            << QPoint(67, 200);
+    // Numbers as the C or the German locale writes them; the rest counts as
+    // missing, and a number far off the screen puts the window out of reach.
+    const QPoint leftDefault(67, 200);
+    for (const auto &[left, position] : std::initializer_list<std::pair<const char *, QPoint>>{
+             {"3000.0", {200, 200}},
+             {"3000,0", {200, 200}},
+             {"\"3000,0\"", {200, 200}},
+             {"3e3", {200, 200}},
+             {"-6e1", {-4, 200}},
+             {"", leftDefault},
+             {"links", leftDefault},
+             {"nan", leftDefault},
+             {"inf", leftDefault},
+             {"1e999", leftDefault},
+             {"0x10", leftDefault},
+             {"3.000,0", leftDefault},
+             {"1e30", defaults},
+             {"-99999999999999999999", defaults}}) {
+        QTest::addRow("MainLeft=%s", left)
+            << QByteArray("[Settings]\nMainLeft=") + left + "\nMainTop=3000\n"
+            << position;
     }
     QTest::newRow("damaged file") << QByteArray("\xff\xfe\x00[Sett\x01ings\n=\n[[\n", 18)
                                   << defaults;
@@ -183,21 +206,85 @@ void tst_WindowPosition::minimizedCloseKeepsStore()
     QCOMPARE(stored(), before);
 }
 
-// A store that cannot be written (here its folder is a file) gives the
-// defaults, and closing the window stores nothing and says nothing.
-void tst_WindowPosition::unwritableStoreCostsOnlyThePosition()
+namespace {
+
+// What a path holds, through links, as a test can compare it.
+QByteArray describe(const QString &path)
 {
-    QFile blocker(dir->filePath(u"blocker"_qs));
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, blocker.fileName());
+    const QFileInfo info(path);
+    if (info.isSymLink())
+        return "-> " + describe(info.symLinkTarget());
+    if (info.isDir())
+        return "folder";
+    if (info.isFile()) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : "unreadable";
+    }
+    return info.exists() ? "special" : "none";
+}
+
+} // namespace
+
+void tst_WindowPosition::damagedStore_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<QPoint>("opens");
+    QTest::addColumn<QByteArray>("after"); // what the user's settings file holds then
+    const QByteArray before("[Settings]\nMainLeft=3000\nMainTop=4500\n");
+    const QByteArray moved("[Settings]\nMainLeft=1500\nMainTop=-60\n");
+    QTest::newRow("lock is a folder") << u"lock"_qs << QPoint(67, 67) << before;
+    QTest::newRow("FIFO") << u"fifo"_qs << QPoint(67, 67) << QByteArray("special");
+    QTest::newRow("link to a device") << u"device"_qs << QPoint(67, 67) << QByteArray("-> special");
+    QTest::newRow("dangling link") << u"dangling"_qs << QPoint(67, 67) << QByteArray("-> none");
+    QTest::newRow("folder is a file") << u"folder"_qs << QPoint(67, 67) << QByteArray("none");
+    QTest::newRow("machine-wide file only") << u"system"_qs << QPoint(67, 67) << moved;
+    QTest::newRow("link to a regular file") << u"link"_qs << QPoint(200, 300) << "-> " + moved;
+}
+
+// Only a regular file, or a link to one, is ever read or written; anything
+// else leaves the defaults, and closing stores nothing and says nothing.
+void tst_WindowPosition::damagedStore()
+{
+    QFETCH(QString, damage);
+    QFETCH(QPoint, opens);
+    QFETCH(QByteArray, after);
+    const QString target = dir->filePath(u"target"_qs);
+    const QByteArray before("[Settings]\nMainLeft=3000\nMainTop=4500\n");
+    if (damage == u"lock") {
+        store(before);
+        QVERIFY(QDir(dir->path()).mkdir(u"Wertungsbrett.conf.lock"_qs));
+    } else if (damage == u"fifo") {
+        QCOMPARE(::mkfifo(qPrintable(fileName()), 0600), 0);
+    } else if (damage == u"device") {
+        if (::mknod(qPrintable(target), S_IFCHR | 0600, makedev(1, 3)) != 0)
+            QSKIP("making a device needs root");
+        QVERIFY(QFile::link(target, fileName()));
+    } else if (damage == u"dangling") {
+        QVERIFY(QFile::link(dir->filePath(u"gone/target"_qs), fileName()));
+    } else if (damage == u"folder") {
+        QVERIFY(QFile(target).open(QIODevice::WriteOnly));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(target));
+    } else if (damage == u"system") {
+        QVERIFY(QDir(dir->path()).mkdir(u"system"_qs));
+        QFile machineWide(dir->filePath(u"system/Wertungsbrett.conf"_qs));
+        QVERIFY(machineWide.open(QIODevice::WriteOnly));
+        machineWide.write("[Settings]\nMainLeft=6000\nMainTop=6000\n");
+    } else {
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(before) > 0);
+        QVERIFY(QFile::link(target, fileName()));
+    }
+
     open();
-    QCOMPARE(window->pos(), QPoint(67, 67));
+    QCOMPARE(window->pos(), opens);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    window->move(100, -4);
+    QTRY_COMPARE(window->pos(), QPoint(100, -4));
     window->findChild<QAction *>(u"mnuFileExit"_qs)->trigger();
     QVERIFY(!window->isVisible());
+    QCOMPARE(describe(fileName()), after);
     QCOMPARE(boxes.shown.size(), 0);
-    QCOMPARE(blocker.size(), 0);
 }
 
 // The main window closes the program's other windows before it stores its

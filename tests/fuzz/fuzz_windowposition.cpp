@@ -1,5 +1,4 @@
 #include "check.h"
-#include "usersettings.h"
 #include "windowposition.h"
 
 #include <QFile>
@@ -25,7 +24,7 @@ QTemporaryDir &folder()
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder().path());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder().path()));
     return 0;
 }
 
@@ -41,8 +40,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
           "settings file written");
     file.close();
     {
-        const UserSettings settings(program);
-        const QRect bar = TitleBar.translated(windowposition::load(settings, TitleBar, Screens));
+        const auto settings = windowposition::openUserStore(program);
+        check(settings != nullptr, "a regular settings file is read");
+        const QRect bar =
+            TitleBar.translated(windowposition::load(settings.get(), TitleBar, Screens));
         check(std::any_of(Screens.cbegin(), Screens.cend(),
                           [&bar](const QRect &screen) { return screen.intersects(bar); }),
               "the title bar is on a screen");
