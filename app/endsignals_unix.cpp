@@ -33,7 +33,7 @@ void closeOnEndSignals(QWidget &window)
     auto *notifier = new QSocketNotifier(endSocket[0], QSocketNotifier::Read, &window);
     QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] {
         char bytes[64];
-        [[maybe_unused]] const ssize_t read = ::read(endSocket[0], bytes, sizeof bytes);
+        [[maybe_unused]] const ssize_t drained = ::read(endSocket[0], bytes, sizeof bytes);
         window.close(); // also closes a modal box or the About window first
     });
 
