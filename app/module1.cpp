@@ -1,20 +1,85 @@
 #include "app/module1.h"
 
-#include "app/usersettings.h"
+#include "app/endsignals.h"
 #include "mainwindow/frmmain.h"
 #include "mainwindow/programfont.h"
+#include "mainwindow/windowposition.h"
 #include "services/services.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QSettings>
 #include <QTranslator>
+
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
 
 namespace Module1 {
 
+namespace {
+
+// The one line shown when no display can be opened; the Makefile's `run`
+// says the same when it finds neither variable set.
+QString noDisplayLine()
+{
+    const QString display = qEnvironmentVariable("DISPLAY");
+    const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
+    if (display.isEmpty() && wayland.isEmpty()) {
+        return QStringLiteral("Keine grafische Anzeige gefunden (DISPLAY und WAYLAND_DISPLAY "
+                              "sind leer): Wertungsbrett braucht einen Desktop.");
+    }
+    const QString which = display.isEmpty() ? QStringLiteral("WAYLAND_DISPLAY=") + wayland
+                                            : QStringLiteral("DISPLAY=") + display;
+    return QStringLiteral("Keine grafische Anzeige gefunden (%1 konnte nicht geöffnet werden): "
+                          "Wertungsbrett braucht einen Desktop.")
+        .arg(which);
+}
+
+// Qt ends with qFatal, an abort and four lines of its own when no platform
+// plugin can be started. While the application object is built its messages
+// are held back: a fatal one becomes the one German line and exit code 1,
+// the others are passed on once it stands.
+struct HeldMessage
+{
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+QList<HeldMessage> heldMessages;
+
+void holdMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type == QtFatalMsg) {
+        std::fputs(qPrintable(noDisplayLine() + u'\n'), stderr);
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    heldMessages.append({type, QByteArray(context.category), text});
+}
+
+} // namespace
+
 int Main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    // The program takes no command line, and Qt's own options (-reverse,
+    // -qwindowgeometry, -stylesheet ...) must not reach it either: Qt gets
+    // the program's name only. Both must outlive the application object.
+    char fallbackName[] = "wertungsbrett";
+    char *qtArgv[] = {argc > 0 && argv[0] ? argv[0] : fallbackName, nullptr};
+    int qtArgc = 1;
+
+    const QtMessageHandler previousHandler = qInstallMessageHandler(holdMessage);
+    QApplication application(qtArgc, qtArgv);
+    qInstallMessageHandler(previousHandler);
+    for (const HeldMessage &message : std::exchange(heldMessages, {})) {
+        const QMessageLogContext context(nullptr, 0, nullptr,
+                                         message.category.isEmpty() ? nullptr
+                                                                    : message.category.constData());
+        previousHandler(message.type, context, message.text);
+    }
+
     QApplication::setApplicationName(QStringLiteral("Wertungsbrett"));
     QApplication::setApplicationVersion(QStringLiteral(WERTUNGSBRETT_VERSION));
     // Lets the desktop find the program's entry and icon for its window.
@@ -33,8 +98,10 @@ int Main(int argc, char *argv[])
     services::SystemClipboard clipboard;
     services::DesktopHelpViewer helpViewer; // the program ships no help file
     const services::NativeSystem system;
-    UserSettings settings(QApplication::applicationName());
-    mainwindow::frmMain mainForm({messageBoxes, clipboard, helpViewer, system}, &settings);
+    const std::unique_ptr<QSettings> settings =
+        mainwindow::windowposition::openUserStore(QApplication::applicationName());
+    mainwindow::frmMain mainForm({messageBoxes, clipboard, helpViewer, system}, settings.get());
+    closeOnEndSignals(mainForm);
     mainForm.show();
     return QApplication::exec();
 }

@@ -2,7 +2,6 @@
 #include "ui_frmmain.h"
 
 #include "about/frmabout.h"
-#include "mainwindow/settingsstore.h"
 #include "mainwindow/windowposition.h"
 #include "scoring/commands.h"
 #include "scoring/roster.h"
@@ -37,7 +36,7 @@ template <typename Step> void quietly(Step step)
 
 } // namespace
 
-frmMain::frmMain(const services::Services &services, SettingsStore *settings, QWidget *parent)
+frmMain::frmMain(const services::Services &services, QSettings *settings, QWidget *parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::frmMain>()), m_services(services),
       m_settings(settings), m_roster(new scoring::Roster(this))
 {
@@ -85,13 +84,11 @@ frmMain::~frmMain() = default;
 // first shown.
 void frmMain::Form_Load()
 {
-    if (!m_settings)
-        return;
     const QRect titleBar(0, 0, sizeHint().width(), style()->pixelMetric(QStyle::PM_TitleBarHeight));
     QList<QRect> screens;
     for (const QScreen *screen : QGuiApplication::screens())
         screens << screen->geometry();
-    move(windowposition::load(*m_settings, titleBar, screens));
+    move(windowposition::load(m_settings, titleBar, screens));
 }
 
 void frmMain::closeEvent(QCloseEvent *event)

@@ -7,6 +7,7 @@
 #include <memory>
 
 class QLineEdit;
+class QSettings;
 
 namespace Ui {
 class frmMain;
@@ -21,8 +22,6 @@ struct Outcome;
 
 namespace mainwindow {
 
-class SettingsStore;
-
 // The main window: wires the buttons, menus and toolbar to the scoring
 // commands and shows their results. The rules live in scoring/.
 class frmMain : public QMainWindow
@@ -31,8 +30,8 @@ class frmMain : public QMainWindow
 
 public:
     // `settings` keeps the window position between runs; without one the
-    // window opens where the system places it and stores nothing.
-    explicit frmMain(const services::Services &services, SettingsStore *settings = nullptr,
+    // window opens at the default position and stores nothing.
+    explicit frmMain(const services::Services &services, QSettings *settings = nullptr,
                      QWidget *parent = nullptr);
     ~frmMain() override;
 
@@ -68,7 +67,7 @@ private:
 
     std::unique_ptr<Ui::frmMain> ui;
     services::Services m_services;
-    SettingsStore *m_settings;
+    QSettings *m_settings;
     about::frmAbout *m_about = nullptr; // made at its first opening, then kept
     scoring::Roster *m_roster;
 };

@@ -1,6 +1,10 @@
 #include "mainwindow/windowposition.h"
 
-#include "mainwindow/settingsstore.h"
+#include <QFileInfo>
+#include <QLocale>
+#include <QLockFile>
+#include <QSettings>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <cmath>
@@ -9,31 +13,83 @@ namespace mainwindow::windowposition {
 
 namespace {
 
-const QString Section = QStringLiteral("Settings");
-const QString LeftKey = QStringLiteral("MainLeft");
-const QString TopKey = QStringLiteral("MainTop");
+const QString LeftKey = QStringLiteral("Settings/MainLeft");
+const QString TopKey = QStringLiteral("Settings/MainTop");
 constexpr int TwipsPerPixel = 15;
 constexpr int DefaultTwips = 1000;
+// Far beyond any screen, yet safe from overflow when converted to pixels.
+constexpr double FarTwips = 1e9;
 
 int toPixels(int twips)
 {
     return int(std::lround(double(twips) / TwipsPerPixel));
 }
 
-// Anything but a whole number in range ("", "abc", "1e999", "nan") counts
-// as missing, so a damaged file never keeps the program from starting.
-int readPixels(const SettingsStore &store, const QString &key)
+// Missing, or a regular file (through links). A dangling link counts as
+// damaged: writing would create its target wherever it points.
+bool regularOrMissing(const QString &path, bool followLinks)
 {
-    bool ok = false;
-    const int twips = store.read(Section, key, QString::number(DefaultTwips)).toInt(&ok);
-    return toPixels(ok ? twips : DefaultTwips);
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return true;
+    return info.isFile() && (followLinks || !info.isSymLink());
+}
+
+// QSettings waits for its lock without a time limit; a lock held by a live
+// process or left fresh and unreadable would keep the program from ending.
+bool usable(const QString &fileName, bool writing)
+{
+    const QString lockName = fileName + QStringLiteral(".lock");
+    if (!regularOrMissing(fileName, true) || !regularOrMissing(lockName, false))
+        return false;
+    if (!writing || !QFileInfo::exists(lockName))
+        return true;
+    QLockFile lock(lockName);
+    return lock.tryLock(1000); // released again before QSettings takes it
+}
+
+// The store holds a single-precision number in the user's locale: the C
+// locale and German are both accepted, without group separators. An
+// unquoted decimal comma reaches us split into a list. Non-numbers, NaN and
+// infinities count as missing; huge numbers stay huge and so off-screen.
+int readPixels(const QSettings *settings, const QString &key)
+{
+    const QVariant value = settings ? settings->value(key) : QVariant();
+    const QString text = value.typeId() == QMetaType::QStringList ? value.toStringList().join(u',')
+                                                                  : value.toString();
+    double twips = DefaultTwips;
+    for (QLocale locale : {QLocale::c(), QLocale(QLocale::German)}) {
+        locale.setNumberOptions(QLocale::RejectGroupSeparator);
+        bool ok = false;
+        const double number = locale.toDouble(text, &ok);
+        if (ok) {
+            if (std::isfinite(number))
+                twips = std::clamp(number, -FarTwips, FarTwips);
+            break;
+        }
+    }
+    return toPixels(int(std::lround(twips)));
 }
 
 } // namespace
 
-QPoint load(const SettingsStore &store, const QRect &titleBar, const QList<QRect> &screens)
+std::unique_ptr<QSettings> openUserStore(const QString &program)
 {
-    const QPoint stored(readPixels(store, LeftKey), readPixels(store, TopKey));
+    // QSettings reads its files as it is constructed, so the check comes first.
+    // Named by its file, QSettings reads no machine-wide fallbacks.
+    const QString fileName =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' + program +
+        QStringLiteral(".conf");
+    if (!usable(fileName, false))
+        return nullptr;
+    auto settings = std::make_unique<QSettings>(fileName, QSettings::IniFormat);
+    settings->setFallbacksEnabled(false);
+    return settings;
+}
+
+QPoint load(const QSettings *settings, const QRect &titleBar, const QList<QRect> &screens)
+{
+    const QPoint stored(readPixels(settings, LeftKey), readPixels(settings, TopKey));
     const QRect bar = titleBar.translated(stored);
     const bool reachable =
         std::any_of(screens.cbegin(), screens.cend(),
@@ -41,10 +97,16 @@ QPoint load(const SettingsStore &store, const QRect &titleBar, const QList<QRect
     return reachable ? stored : QPoint(toPixels(DefaultTwips), toPixels(DefaultTwips));
 }
 
-void save(SettingsStore &store, QPoint topLeft)
+// Written at once: the session may end the process right after the window
+// closes. QSettings reports a failed write only through its status, which
+// costs nothing but the stored value.
+void save(QSettings &settings, QPoint topLeft)
 {
-    store.write(Section, LeftKey, QString::number(topLeft.x() * TwipsPerPixel));
-    store.write(Section, TopKey, QString::number(topLeft.y() * TwipsPerPixel));
+    if (!usable(settings.fileName(), true))
+        return;
+    settings.setValue(LeftKey, QString::number(topLeft.x() * TwipsPerPixel));
+    settings.setValue(TopKey, QString::number(topLeft.y() * TwipsPerPixel));
+    settings.sync();
 }
 
 } // namespace mainwindow::windowposition
