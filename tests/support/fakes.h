@@ -2,45 +2,38 @@
 
 #include "services/services.h"
 
-#include <QList>
 #include <QStringList>
 
 #include <map>
 #include <set>
 #include <stdexcept>
 
-// Stand-ins for every platform service: they show nothing, start nothing and
+// Stand-ins for the platform services: they show, keep and start nothing, and
 // record what the program asked of them.
 struct FakeMessageBoxes : services::MessageBoxes
 {
-    struct Shown
-    {
-        QString kind, title, text;
-    };
     Answer askYesNoCancel(QWidget *, const QString &title, const QString &text) override
     {
-        shown.append({QStringLiteral("question"), title, text});
+        shown << u"question|"_qs + title + u'|' + text;
         return answer;
     }
     void inform(QWidget *, const QString &title, const QString &text) override
     {
-        shown.append({QStringLiteral("information"), title, text});
+        shown << u"information|"_qs + title + u'|' + text;
     }
     void tell(QWidget *, const QString &title, const QString &text) override
     {
-        shown.append({QStringLiteral("plain"), title, text});
+        shown << u"plain|"_qs + title + u'|' + text;
     }
     Answer answer = Answer::Cancel;
-    QList<Shown> shown;
+    QStringList shown; // "kind|title|text"
 };
 
 struct FakeClipboard : services::Clipboard
 {
     void setText(const QString &text) override
     {
-        if (broken)
-            throw std::runtime_error("Zwischenablage belegt");
-        content = text;
+        content = broken ? throw std::runtime_error("Zwischenablage belegt") : text;
     }
     QString text() const override { return content; }
     QString content;
@@ -52,18 +45,15 @@ struct FakeHelpViewer : services::HelpViewer
     QString helpFile() const override { return file; }
     void show(QWidget *, Request request) override
     {
-        if (broken)
-            throw std::runtime_error("Kein Hilfeprogramm");
-        requests << request;
+        requests << (broken ? throw std::runtime_error("Kein Hilfeprogramm") : request);
     }
     QString file;
     bool broken = false;
     QList<Request> requests;
 };
 
-// A registry, files and a program start made of plain data; a program starts
-// when its file exists. Every call is recorded as "read KEY|VALUE",
-// "search PATH" or "start PATH".
+// A registry by "KEY|VALUE" below HKEY_LOCAL_MACHINE, files, and a program
+// start that works where the file exists. Records every call.
 struct FakeSystem : services::System
 {
     services::ValueRead readValue(std::int32_t root, const std::string &key,
@@ -75,26 +65,11 @@ struct FakeSystem : services::System
     }
     bool isNormalFile(const std::string &path) const override
     {
-        record("search " + path);
-        return files.count(path) > 0;
+        return record("search " + path), files.count(path) > 0;
     }
     bool startProgram(const std::string &path) const override
     {
-        record("start " + path);
-        return files.count(path) > 0;
-    }
-    static services::ValueRead value(std::uint32_t type, const std::string &bytes)
-    {
-        services::ValueRead read;
-        read.type = type;
-        std::copy(bytes.begin(), bytes.end(), read.data.begin());
-        return read;
-    }
-    static services::ValueRead failed(std::int32_t code)
-    {
-        services::ValueRead read;
-        read.result = code;
-        return read;
+        return record("start " + path), files.count(path) > 0;
     }
     void record(const std::string &call) const
     {
@@ -102,10 +77,11 @@ struct FakeSystem : services::System
         if (!failing.empty() && call.starts_with(failing))
             throw std::runtime_error("stand-in failed");
     }
+    static services::ValueRead failed(std::int32_t code) { return {code, 0, {}}; }
 
-    std::map<std::string, services::ValueRead> values; // by "KEY|VALUE"
+    std::map<std::string, services::ValueRead> values;
     std::set<std::string> files;
-    std::string failing; // a call starting like this throws
+    std::string failing; // a call that starts like this throws
     mutable QStringList calls;
 };
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QCollator>
-#include <QList>
 #include <QLocale>
 #include <QStringList>
 
@@ -18,73 +17,65 @@ class ReferenceQuiz
 public:
     struct Step
     {
-        std::optional<QString> status;
-        bool rebuild = false;
+        std::optional<QString> status; // none: the status panel keeps its text
+        bool rebuild = false;          // the standings line is built anew
     };
-
-    Step plus(const QString &name)
-    {
-        if (name.isEmpty())
-            return {};
-        if (Entry *entry = find(name)) {
-            if (entry->points == std::numeric_limits<qint32>::max())
-                return {QStringLiteral("Mehr als 2147483647P nicht möglich."), false};
-            ++entry->points;
-            return {QStringLiteral("+1P für '") + name + u'\'', true};
-        }
-        if (entries.size() == 32767)
-            return {QStringLiteral("Höchstens 32767 Kandidaten möglich."), false};
-        entries.append({name, 1});
-        std::sort(entries.begin(), entries.end(), [this](const Entry &a, const Entry &b) {
-            const int order = collator.compare(a.name, b.name);
-            return order != 0 ? order < 0 : a.name < b.name;
-        });
-        return {QStringLiteral("+1P für Neueinstieg '") + name + u'\'', true};
-    }
-
-    Step minus(const QString &name)
-    {
-        if (name.isEmpty())
-            return {};
-        Entry *entry = find(name);
-        if (!entry)
-            return {std::nullopt, true};
-        if (entry->points == 0)
-            return {QStringLiteral("Weniger als 0P nicht möglich."), true};
-        --entry->points;
-        return {QStringLiteral("-1P für '") + name + u'\'', true};
-    }
-
-    Step remove(const QString &name)
-    {
-        if (name.isEmpty())
-            return {};
-        Entry *entry = find(name);
-        if (!entry)
-            return {u'\'' + name + QStringLiteral("' nicht gefunden"), true};
-        entries.removeAt(entry - entries.data());
-        return {u'\'' + name + QStringLiteral("' gelöscht"), true};
-    }
-
-    Step newQuiz()
-    {
-        entries.clear();
-        return {QStringLiteral("Kandidat eingeben und auf \"+1 Punkt\" klicken"), true};
-    }
-
-    QString line() const
-    {
-        QString line = entries.isEmpty() ? QString() : QStringLiteral("/me --Punkte--  ");
-        for (const Entry &entry : entries)
-            line += entry.name + u' ' + QString::number(entry.points) + QStringLiteral("P, ");
-        return line;
-    }
-
     struct Entry
     {
         QString name;
         qint32 points;
     };
+
+    Step plus(const QString &name)
+    {
+        Entry *entry = find(name);
+        if (name.isEmpty())
+            return {};
+        if (entry && entry->points == std::numeric_limits<qint32>::max())
+            return {u"Mehr als 2147483647P nicht möglich."_qs, false};
+        if (entry)
+            return ++entry->points, Step{u"+1P für '"_qs + name + u'\'', true};
+        if (entries.size() == 32767)
+            return {u"Höchstens 32767 Kandidaten möglich."_qs, false};
+        entries.append({name, 1});
+        std::sort(entries.begin(), entries.end(), [this](const Entry &a, const Entry &b) {
+            const int order = collator.compare(a.name, b.name);
+            return order != 0 ? order < 0 : a.name < b.name;
+        });
+        return {u"+1P für Neueinstieg '"_qs + name + u'\'', true};
+    }
+    Step minus(const QString &name)
+    {
+        Entry *entry = find(name);
+        if (name.isEmpty() || !entry)
+            return {std::nullopt, !name.isEmpty()};
+        if (entry->points == 0)
+            return {u"Weniger als 0P nicht möglich."_qs, true};
+        return --entry->points, Step{u"-1P für '"_qs + name + u'\'', true};
+    }
+    Step remove(const QString &name)
+    {
+        Entry *entry = find(name);
+        if (name.isEmpty())
+            return {};
+        if (!entry)
+            return {u'\'' + name + u"' nicht gefunden"_qs, true};
+        entries.removeAt(entry - entries.data());
+        return {u'\'' + name + u"' gelöscht"_qs, true};
+    }
+    Step newQuiz()
+    {
+        entries.clear();
+        return {u"Kandidat eingeben und auf \"+1 Punkt\" klicken"_qs, true};
+    }
+    QString line() const
+    {
+        QString line = entries.isEmpty() ? QString() : u"/me --Punkte--  "_qs;
+        for (const Entry &entry : entries)
+            line += entry.name + u' ' + QString::number(entry.points) + u"P, "_qs;
+        return line;
+    }
+
     QList<Entry> entries;
 
 private:
@@ -96,6 +87,5 @@ private:
         }
         return nullptr;
     }
-
     QCollator collator{QLocale(QLocale::German, QLocale::Germany)};
 };
