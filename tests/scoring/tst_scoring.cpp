@@ -3,7 +3,6 @@
 #include "scoring/singleline.h"
 #include "scoring/standings.h"
 
-#include "hostilenames.h"
 #include "referencequiz.h"
 
 #include <QRandomGenerator>
@@ -19,8 +18,6 @@ private slots:
     void randomRuns_data();
     void randomRuns();
     void limits();
-    void hostileNames_data();
-    void hostileNames();
     void keepFirstLine_data();
     void keepFirstLine();
 };
@@ -94,26 +91,6 @@ void tst_Scoring::limits()
     QVERIFY(scoring::standingsLine(roster).endsWith(u" 9999 -9999P, Anna 2147483646P, "_qs));
     scoring::removeCandidate(roster, u"1"_qs);
     QCOMPARE(*scoring::awardPoint(roster, u"Neu"_qs).status, u"+1P für Neueinstieg 'Neu'"_qs);
-}
-
-void tst_Scoring::hostileNames_data()
-{
-    QTest::addColumn<QString>("name");
-    for (const auto &[label, name] : ::hostileNames())
-        QTest::newRow(label) << name;
-}
-
-// Whatever the name, it is stored, found, reported and written unchanged.
-void tst_Scoring::hostileNames()
-{
-    QFETCH(QString, name);
-    Roster roster;
-    ReferenceQuiz reference;
-    for (const QString &other : {u"Mia"_qs, name, name, u"Zoe"_qs})
-        QCOMPARE(scoring::awardPoint(roster, other).status, reference.plus(other).status);
-    QCOMPARE(scoring::standingsLine(roster), reference.line());
-    QCOMPARE(scoring::removeCandidate(roster, name).status, reference.remove(name).status);
-    QCOMPARE(scoring::standingsLine(roster), reference.line());
 }
 
 void tst_Scoring::keepFirstLine_data()

@@ -20,8 +20,7 @@ int main(int argc, char *argv[])
         std::string text = "vorher";
         const bool found =
             about::GetKeyValue(system, services::LocalMachine, argv[2], argv[3], text);
-        std::printf("%s %zu %s\n", found ? "found" : "missing", text.size(),
-                    text.substr(0, 60).c_str());
+        std::printf("%s %s\n", found ? "found" : "missing", text.c_str());
     } else if (command == "lock" && argc == 3) {
         PSECURITY_DESCRIPTOR readOnly = nullptr;
         HKEY key = nullptr;
