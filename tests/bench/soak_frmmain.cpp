@@ -140,7 +140,8 @@ void soak_frmMain::click(const char *button)
     child<QPushButton>(button)->click();
 }
 
-// A click on a random entry of the list puts its name into the edit field.
+// A click on a random entry of the list puts its name, as stored, into the
+// edit field.
 void soak_frmMain::pick()
 {
     const int rows = list->model()->rowCount();
@@ -149,7 +150,7 @@ void soak_frmMain::pick()
     const QModelIndex entry = list->model()->index(random.bounded(rows), 0);
     list->scrollTo(entry);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(entry).center());
-    QCOMPARE(edit->text(), entry.data().toString());
+    QCOMPARE(edit->text(), entry.data(Qt::EditRole).toString());
 }
 
 void soak_frmMain::scoring(const char *button,
