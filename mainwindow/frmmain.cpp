@@ -132,9 +132,13 @@ void frmMain::report(const scoring::Outcome &outcome)
         UpdatePunktestand();
 }
 
+// The label builds as much of the line as it shows; the copy button and
+// screen readers have it build the whole line when they read it. Every
+// change of the roster ends here, so the line it builds is always this one.
 void frmMain::UpdatePunktestand()
 {
-    ui->lblPunktestand->setCaption(scoring::standingsLine(*m_roster));
+    ui->lblPunktestand->setLine(
+        [roster = m_roster](qsizetype length) { return scoring::standingsLine(*roster, length); });
 }
 
 void frmMain::cmdPlus_Click()

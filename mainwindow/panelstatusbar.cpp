@@ -1,10 +1,48 @@
 #include "mainwindow/panelstatusbar.h"
 
+#include "mainwindow/elidedtext.h"
+
 #include <QLabel>
+#include <QPainter>
+#include <QStyle>
 
 namespace mainwindow {
 
-PanelStatusBar::PanelStatusBar(QWidget *parent) : QStatusBar(parent), m_panel(new QLabel(this))
+namespace {
+
+// The panel keeps the whole text (text(), its accessible name) but draws only
+// what fits, elided, and never measures the whole: a status text with a name
+// of 32,767 characters costs no more to show than a short one.
+class ElidedLabel : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+    QSize sizeHint() const override
+    {
+        return QSize(minimumWidth(), fontMetrics().height()).grownBy(contentsMargins());
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        const QRect box = contentsRect();
+        const QString shown = elidedText(text(), fontMetrics(), box.width());
+        // As QLabel draws plain text: in the direction of its first strong letter.
+        const bool rightToLeft = shown.isRightToLeft();
+        const int flags = int(QStyle::visualAlignment(
+                              rightToLeft ? Qt::RightToLeft : Qt::LeftToRight, alignment())) |
+                          (rightToLeft ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight);
+        style()->drawItemText(&painter, box, flags, palette(), isEnabled(), shown,
+                              foregroundRole());
+    }
+};
+
+} // namespace
+
+PanelStatusBar::PanelStatusBar(QWidget *parent) : QStatusBar(parent), m_panel(new ElidedLabel(this))
 {
     m_panel->setObjectName(QStringLiteral("panel"));
     m_panel->setTextFormat(Qt::PlainText);

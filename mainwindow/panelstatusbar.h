@@ -7,7 +7,8 @@ class QLabel;
 namespace mainwindow {
 
 // A status bar with one text panel that always shows the last command's
-// result, as plain text (unlike QStatusBar's temporary messages).
+// result, as plain text (unlike QStatusBar's temporary messages). The panel
+// elides what does not fit; its text and accessible name stay whole.
 class PanelStatusBar : public QStatusBar
 {
     Q_OBJECT

@@ -1,13 +1,17 @@
 #include "mainwindow/simplecombobox.h"
 
+#include "mainwindow/elidedtext.h"
 #include "scoring/singleline.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 #include <QValidator>
+
+#include <algorithm>
 
 namespace mainwindow {
 
@@ -61,14 +65,60 @@ protected:
     }
 };
 
+// The list of names. Its rows are elided to its width before the style lays
+// them out, so that a name of 32,767 characters is drawn as quickly as a short
+// one; they never scroll sideways.
+class NameList : public QListView
+{
+public:
+    explicit NameList(QWidget *parent) : QListView(parent)
+    {
+        setItemDelegate(new Delegate(this));
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    }
+
+protected:
+    // Data of the model's own roles (the points) is not shown: a change of it
+    // alone must not make QListView lay out every row anew.
+    void dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
+                     const QList<int> &roles) override
+    {
+        if (!roles.isEmpty() && std::all_of(roles.cbegin(), roles.cend(),
+                                            [](int role) { return role >= Qt::UserRole; }))
+            return;
+        QListView::dataChanged(topLeft, bottomRight, roles);
+    }
+
+private:
+    class Delegate : public QStyledItemDelegate
+    {
+    public:
+        explicit Delegate(NameList *list) : QStyledItemDelegate(list), m_list(list) {}
+
+    protected:
+        void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+        {
+            QStyledItemDelegate::initStyleOption(option, index);
+            const int margin =
+                m_list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_list) + 1;
+            option->text = elidedText(option->text, option->fontMetrics,
+                                      m_list->viewport()->width() - 2 * margin);
+        }
+
+    private:
+        NameList *m_list;
+    };
+};
+
 } // namespace
 
 SimpleComboBox::SimpleComboBox(QWidget *parent)
-    : QWidget(parent), m_edit(new SelectionEdit(this)), m_list(new QListView(this))
+    : QWidget(parent), m_edit(new SelectionEdit(this)), m_list(new NameList(this))
 {
     m_edit->setObjectName(QStringLiteral("edit"));
     m_edit->setValidator(new SingleLineValidator(m_edit));
     m_edit->setAccessibleName(tr("Kandidat"));
+    m_edit->installEventFilter(this); // Up, Down, Page Up and Page Down pick entries
 
     m_list->setObjectName(QStringLiteral("list"));
     m_list->setAccessibleName(tr("Kandidatenliste"));
@@ -84,8 +134,62 @@ SimpleComboBox::SimpleComboBox(QWidget *parent)
     layout->addWidget(m_list);
 
     setFocusProxy(m_edit);
-    connect(m_list, &QListView::clicked, this,
-            [this](const QModelIndex &index) { setText(index.data().toString()); });
+    connect(m_list, &QListView::clicked, this, [this](const QModelIndex &index) {
+        m_edit->setFocus(Qt::MouseFocusReason); // the name is there to be typed over or copied
+        pick(index);
+    });
+}
+
+bool SimpleComboBox::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_edit && event->type() == QEvent::KeyPress) {
+        const QModelIndex entry = entryForKey(static_cast<QKeyEvent *>(event));
+        if (entry.isValid()) {
+            pick(entry);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// Up and Down move by one entry, Page Up and Page Down by a page: the rows the
+// list shows whole, less one, so that the last of them stays in sight. With
+// no current entry yet, any of them picks the first.
+QModelIndex SimpleComboBox::entryForKey(const QKeyEvent *key) const
+{
+    const QAbstractItemModel *model = m_list->model();
+    const int count = model ? model->rowCount() : 0;
+    if (count == 0 || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return {};
+    const int rowHeight = qMax(1, m_list->sizeHintForRow(0));
+    const int page = qMax(1, m_list->viewport()->height() / rowHeight - 1);
+    int step = 0;
+    switch (key->key()) {
+    case Qt::Key_Up:
+        step = -1;
+        break;
+    case Qt::Key_Down:
+        step = 1;
+        break;
+    case Qt::Key_PageUp:
+        step = -page;
+        break;
+    case Qt::Key_PageDown:
+        step = page;
+        break;
+    default:
+        return {};
+    }
+    const QModelIndex current = m_list->currentIndex();
+    const int row = current.isValid() ? std::clamp(current.row() + step, 0, count - 1) : 0;
+    return model->index(row, 0);
+}
+
+void SimpleComboBox::pick(const QModelIndex &index)
+{
+    m_list->setCurrentIndex(index); // also scrolls it into sight
+    m_edit->setText(index.data(Qt::EditRole).toString());
+    m_edit->selectAll();
 }
 
 void SimpleComboBox::setModel(QAbstractItemModel *model)

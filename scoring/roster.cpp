@@ -1,5 +1,7 @@
 #include "scoring/roster.h"
 
+#include "scoring/bidi.h"
+
 #include <algorithm>
 
 namespace scoring {
@@ -28,7 +30,8 @@ int Roster::add(const QString &name, qint32 points)
     Q_ASSERT(!isFull() && find(name) < 0);
     const int position = int(lowerBound(name));
     beginInsertRows({}, position, position);
-    m_entries.insert(position, Entry{name, points});
+    const bool leavesOpen = closeDirectionalRuns(name).size() != name.size();
+    m_entries.insert(position, Entry{name, points, leavesOpen});
     endInsertRows();
     return position;
 }
@@ -66,6 +69,7 @@ QVariant Roster::data(const QModelIndex &index, int role) const
     const Entry &entry = m_entries.at(index.row());
     switch (role) {
     case Qt::DisplayRole:
+        return entry.leavesOpen ? closeDirectionalRuns(entry.name) : entry.name;
     case Qt::EditRole:
     case Qt::AccessibleTextRole:
         return entry.name;

@@ -26,6 +26,11 @@ public:
     bool isFull() const { return count() >= MaxCount; }
     const QString &name(int position) const { return m_entries.at(position).name; }
     qint32 points(int position) const { return m_entries.at(position).points; }
+    // Whether the name leaves a directional embedding, override or isolate
+    // open, so that it must be closed wherever the name stands beside other
+    // text (closeDirectionalRuns). Known from the start, which spares the
+    // standings line a scan of every name.
+    bool leavesDirectionOpen(int position) const { return m_entries.at(position).leavesOpen; }
 
     // The position of the entry whose name equals `name` exactly (same length,
     // same character codes), or -1.
@@ -39,6 +44,9 @@ public:
     void clear();
 
     int rowCount(const QModelIndex &parent = {}) const override;
+    // The list shows each name closed as above (Qt::DisplayRole); the edit
+    // field and the accessibility layer take it as stored (Qt::EditRole,
+    // Qt::AccessibleTextRole).
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
 private:
@@ -46,6 +54,7 @@ private:
     {
         QString name;
         qint32 points;
+        bool leavesOpen;
     };
 
     // The first position whose name does not sort before `name`.

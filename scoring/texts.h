@@ -1,32 +1,36 @@
 #pragma once
 
+#include "scoring/bidi.h"
+
 #include <QString>
 
-// Every text the scoring commands show, in one place.
+// Every text the scoring commands show, in one place. A name in them is
+// closed after itself (closeDirectionalRuns): a direction it leaves open
+// must not turn the rest of the text round.
 namespace scoring::texts {
 
 inline const QString OpeningHint = QStringLiteral("Kandidat eingeben und auf \"+1 Punkt\" klicken");
 
 inline QString plusExisting(const QString &name)
 {
-    return QStringLiteral("+1P für '") + name + u'\'';
+    return QStringLiteral("+1P für '") + closeDirectionalRuns(name) + u'\'';
 }
 inline QString plusNew(const QString &name)
 {
-    return QStringLiteral("+1P für Neueinstieg '") + name + u'\'';
+    return QStringLiteral("+1P für Neueinstieg '") + closeDirectionalRuns(name) + u'\'';
 }
 inline QString minus(const QString &name)
 {
-    return QStringLiteral("-1P für '") + name + u'\'';
+    return QStringLiteral("-1P für '") + closeDirectionalRuns(name) + u'\'';
 }
 inline const QString BelowZero = QStringLiteral("Weniger als 0P nicht möglich.");
 inline QString removed(const QString &name)
 {
-    return u'\'' + name + QStringLiteral("' gelöscht");
+    return u'\'' + closeDirectionalRuns(name) + QStringLiteral("' gelöscht");
 }
 inline QString notFound(const QString &name)
 {
-    return u'\'' + name + QStringLiteral("' nicht gefunden");
+    return u'\'' + closeDirectionalRuns(name) + QStringLiteral("' nicht gefunden");
 }
 
 // Limits the list and the point count cannot pass.

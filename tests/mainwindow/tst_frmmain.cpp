@@ -1,3 +1,4 @@
+#include "mainwindow/elidedtext.h"
 #include "mainwindow/frmmain.h"
 #include "mainwindow/panelstatusbar.h"
 #include "mainwindow/programfont.h"
@@ -5,6 +6,7 @@
 #include "mainwindow/standingslabel.h"
 
 #include "fakes.h"
+#include "referencequiz.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -62,6 +64,7 @@ private slots:
     void controls();
     void looks();
     void scoreThroughTheWindow();
+    void pickByKey();
     void namesShownAsTyped_data();
     void namesShownAsTyped();
     void newQuiz_data();
@@ -198,7 +201,8 @@ void tst_frmMain::scoreThroughTheWindow()
     QListView *list = combo()->listView();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualRect(list->model()->index(1, 0)).center());
-    QCOMPARE(edit()->text(), u"Bernd"_qs);
+    QCOMPARE(edit()->selectedText(), u"Bernd"_qs); // selected, and focused for the Edit menu
+    QCOMPARE(QApplication::focusWidget(), edit());
     click(u"cmdMinus"_qs);
     QCOMPARE(label()->caption(), u"/me --Punkte--  Anna 2P, Bernd 0P, Carla 1P, "_qs);
     QTest::keyClick(edit(), Qt::Key_Return);
@@ -212,6 +216,33 @@ void tst_frmMain::scoreThroughTheWindow()
     QCOMPARE(label()->caption(), u"/me --Punkte--  Anna 2P, Bernd 0P, Carla 1P, "_qs);
 }
 
+// Up and Down in the edit field move through the list by one, Page Up and
+// Page Down by what the list shows; the name is put in, selected, and the list
+// never takes the focus.
+void tst_frmMain::pickByKey()
+{
+    for (int i = 0; i < 20; ++i)
+        score(u"K%1"_qs.arg(i, 2, 10, QLatin1Char('0')));
+    edit()->setFocus();
+    const auto press = [this](Qt::Key key) {
+        QTest::keyClick(edit(), key);
+        return combo()->listView()->currentIndex().row();
+    };
+    QCOMPARE(press(Qt::Key_Up), 0); // no entry yet: the first
+    QCOMPARE(press(Qt::Key_Down), 1);
+    QCOMPARE(edit()->selectedText(), u"K01"_qs);
+    QCOMPARE(press(Qt::Key_Up), 0);
+    const int page = press(Qt::Key_PageDown);
+    QListView *list = combo()->listView();
+    QVERIFY(page > 1 && list->viewport()->rect().contains(list->visualRect(list->currentIndex())));
+    QCOMPARE(press(Qt::Key_PageDown), 2 * page);
+    QCOMPARE(press(Qt::Key_PageUp), page);
+    for (int i = 0; i < 20; ++i)
+        press(Qt::Key_PageDown);
+    QCOMPARE(edit()->selectedText(), u"K19"_qs);
+    QCOMPARE(QApplication::focusWidget(), edit());
+}
+
 void tst_frmMain::namesShownAsTyped_data()
 {
     QTest::addColumn<QString>("name");
@@ -221,22 +252,30 @@ void tst_frmMain::namesShownAsTyped_data()
     QTest::newRow("link") << u"<a href=\"http://example.invalid\">klick</a>"_qs;
     QTest::newRow("tab, emoji, right-to-left mark") << u"A\t🦊 \u200Fשרה\u200E"_qs;
     QTest::newRow("NUL and a lone surrogate") << QString(QChar(0)) + QChar(0xD800) + u'x';
+    QTest::newRow("an override in an isolate, both open") << u"\u2067\u202EAnna"_qs;
 }
 
 // Label, status panel, list and screen reader show a name as typed: never as
-// markup, an access key or a link.
+// markup, an access key or a link, and never turning the direction of what
+// follows it. The edit field gets it back exactly as stored.
 void tst_frmMain::namesShownAsTyped()
 {
     QFETCH(QString, name);
     score(name);
-    const QString line = u"/me --Punkte--  "_qs + name + u" 1P, "_qs;
+    const QString closed = ReferenceQuiz::closed(name);
+    const QString line = u"/me --Punkte--  "_qs + closed + u" 1P, "_qs;
     QCOMPARE(label()->textFormat(), Qt::PlainText);
     QCOMPARE(label()->text(), line);
     QCOMPARE(QAccessible::queryAccessibleInterface(label())->text(QAccessible::Name), line);
     QCOMPARE(panel()->textFormat(), Qt::PlainText);
-    QCOMPARE(panel()->text(), u"+1P für Neueinstieg '"_qs + name + u'\'');
+    QCOMPARE(panel()->text(), u"+1P für Neueinstieg '"_qs + closed + u'\'');
     QCOMPARE(status(), panel()->text());
-    QCOMPARE(combo()->listView()->model()->index(0, 0).data(Qt::EditRole).toString(), name);
+    const QModelIndex entry = combo()->listView()->model()->index(0, 0);
+    QCOMPARE(entry.data().toString(), closed);
+    edit()->clear();
+    QTest::mouseClick(combo()->listView()->viewport(), Qt::LeftButton, {},
+                      combo()->listView()->visualRect(entry).center());
+    QCOMPARE(edit()->text(), name);
 }
 
 void tst_frmMain::newQuiz_data()
@@ -314,6 +353,16 @@ void tst_frmMain::longTexts()
     QCOMPARE(layout(), before);
     const qsizetype shown = label()->text().size();
     QVERIFY(shown < 2000 && label()->caption().startsWith(label()->text()));
+    QVERIFY(label()->caption().startsWith(u"/me --Punkte--  Kandidat 0 1P, "_qs));
+    QVERIFY(label()->caption().endsWith(QString(32767, u'M') + u" 1P, "_qs));
+    QCOMPARE(QAccessible::queryAccessibleInterface(label())->text(QAccessible::Name),
+             label()->caption());
+    QVERIFY(combo()->listView()->sizeHintForColumn(0) <= combo()->listView()->viewport()->width());
+    // Rows and the status panel elide a start of the text as they would the whole.
+    const QFontMetrics metrics = label()->fontMetrics();
+    for (const QString &text : {u"a\u0301"_qs.repeated(16383), u"\u0628\u064E"_qs.repeated(16383)})
+        QCOMPARE(mainwindow::elidedText(text, metrics, 150),
+                 metrics.elidedText(text, Qt::ElideRight, 150));
     QVERIFY(label()->heightForWidth(label()->width()) > label()->height()); // the box is full
     label()->resize(label()->width(), label()->height() * 2);
     QVERIFY(label()->text().size() > shown);

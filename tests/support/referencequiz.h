@@ -34,7 +34,7 @@ public:
         if (entry && entry->points == std::numeric_limits<qint32>::max())
             return {u"Mehr als 2147483647P nicht möglich."_qs, false};
         if (entry)
-            return ++entry->points, Step{u"+1P für '"_qs + name + u'\'', true};
+            return ++entry->points, Step{u"+1P für '"_qs + closed(name) + u'\'', true};
         if (entries.size() == 32767)
             return {u"Höchstens 32767 Kandidaten möglich."_qs, false};
         entries.append({name, 1});
@@ -42,7 +42,7 @@ public:
             const int order = collator.compare(a.name, b.name);
             return order != 0 ? order < 0 : a.name < b.name;
         });
-        return {u"+1P für Neueinstieg '"_qs + name + u'\'', true};
+        return {u"+1P für Neueinstieg '"_qs + closed(name) + u'\'', true};
     }
     Step minus(const QString &name)
     {
@@ -51,7 +51,7 @@ public:
             return {std::nullopt, !name.isEmpty()};
         if (entry->points == 0)
             return {u"Weniger als 0P nicht möglich."_qs, true};
-        return --entry->points, Step{u"-1P für '"_qs + name + u'\'', true};
+        return --entry->points, Step{u"-1P für '"_qs + closed(name) + u'\'', true};
     }
     Step remove(const QString &name)
     {
@@ -59,9 +59,9 @@ public:
         if (name.isEmpty())
             return {};
         if (!entry)
-            return {u'\'' + name + u"' nicht gefunden"_qs, true};
+            return {u'\'' + closed(name) + u"' nicht gefunden"_qs, true};
         entries.removeAt(entry - entries.data());
-        return {u'\'' + name + u"' gelöscht"_qs, true};
+        return {u'\'' + closed(name) + u"' gelöscht"_qs, true};
     }
     Step newQuiz()
     {
@@ -72,8 +72,32 @@ public:
     {
         QString line = entries.isEmpty() ? QString() : u"/me --Punkte--  "_qs;
         for (const Entry &entry : entries)
-            line += entry.name + u' ' + QString::number(entry.points) + u"P, "_qs;
+            line += closed(entry.name) + u' ' + QString::number(entry.points) + u"P, "_qs;
         return line;
+    }
+
+    // A name as it stands beside other text: what it leaves open of the
+    // directional embeddings and overrides (U+202A/B/D/E, closed by U+202C)
+    // and isolates (U+2066 to U+2068, closed by U+2069) closed after it,
+    // innermost first. A U+202C with an isolate open inside its embedding, and
+    // a pop with nothing to close, do nothing; a U+2069 also closes all that
+    // was opened inside its isolate.
+    static QString closed(const QString &name)
+    {
+        QString open; // one closer per open level, innermost last
+        for (const QChar c : name) {
+            const char16_t u = c.unicode();
+            if (u == 0x202A || u == 0x202B || u == 0x202D || u == 0x202E)
+                open += QChar(0x202C);
+            else if (u == 0x2066 || u == 0x2067 || u == 0x2068)
+                open += QChar(0x2069);
+            else if (u == 0x202C && open.endsWith(QChar(0x202C)))
+                open.chop(1);
+            else if (u == 0x2069 && open.contains(QChar(0x2069)))
+                open.truncate(open.lastIndexOf(QChar(0x2069)));
+        }
+        std::reverse(open.begin(), open.end());
+        return name + open;
     }
 
     QList<Entry> entries;
