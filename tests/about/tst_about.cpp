@@ -1,12 +1,8 @@
-#include "about/frmabout.h"
 #include "about/sysinfo.h"
 
 #include "fakes.h"
 
-#include <QApplication>
-#include <QLabel>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 
@@ -36,8 +32,6 @@ private slots:
     void getKeyValue();
     void startSysInfo_data();
     void startSysInfo();
-    void window_data();
-    void window();
 };
 
 void tst_About::getKeyValue_data()
@@ -115,49 +109,5 @@ void tst_About::startSysInfo()
     QCOMPARE(system.calls, calls);
 }
 
-void tst_About::window_data()
-{
-    QTest::addColumn<QString>("focus");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<bool>("closes");
-    QTest::newRow("Enter on OK") << u"cmdOK"_qs << int(Qt::Key_Return) << true;
-    QTest::newRow("Esc") << u"cmdSysInfo"_qs << int(Qt::Key_Escape) << true;
-    QTest::newRow("Enter on System Info") << u"cmdSysInfo"_qs << int(Qt::Key_Return) << false;
-}
-
-// The texts are set afresh at each opening; Enter and Esc act as on any
-// dialog, and the failure message leaves the window open.
-void tst_About::window()
-{
-    QFETCH(QString, focus);
-    QFETCH(int, key);
-    QFETCH(bool, closes);
-    QApplication::setApplicationDisplayName(u"Quiz"_qs);
-    FakeServices fx;
-    QWidget owner;
-    about::frmAbout window(fx.all(), &owner);
-    QStringList seen;
-    for (int opening = 0; opening < 2; ++opening) {
-        QTimer::singleShot(0, &window, [&] {
-            for (const char *name : {"lblTitle", "lblVersion", "lblDescription"})
-                seen
-                    << window.findChild<QLabel *>(QLatin1String(name))->text().section(u'\n', 0, 0);
-            QWidget *focused = window.findChild<QWidget *>(focus);
-            focused->setFocus();
-            QTest::keyClick(focused, Qt::Key(key));
-            seen << (window.isVisible() ? u"open"_qs : u"closed"_qs);
-            window.close();
-        });
-        window.showModal();
-    }
-    const QString state = closes ? u"closed"_qs : u"open"_qs;
-    QCOMPARE(seen, QStringList({u"Quiz"_qs, u"Version 1.0.3"_qs,
-                                u"Zum Zählen der Punkte von Kandidaten eines Quiz."_qs, state}) +
-                       seen.mid(0, 4));
-    QCOMPARE(fx.boxes.shown,
-             QStringList(closes ? 0 : 2,
-                         u"plain|Quiz|System Information Is Unavailable At This Time"_qs));
-}
-
-QTEST_MAIN(tst_About)
+QTEST_APPLESS_MAIN(tst_About)
 #include "tst_about.moc"

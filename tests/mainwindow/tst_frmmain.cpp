@@ -474,25 +474,38 @@ void tst_frmMain::help()
     QCOMPARE(fx->help.requests, (QList{Request::Contents, Request::Search}));
 }
 
-// Help > Info opens the About window modally over the main window; it stays
-// open after its button fails to find the tool, and closing the main window
+// Help > Info opens the About window modally over the main window, its texts
+// set afresh at each opening. Enter on "System Info..." tells that the tool
+// is missing and leaves it open, Esc closes it, and closing the main window
 // closes it first.
 void tst_frmMain::aboutWindow()
 {
     score(u"Anna"_qs);
-    QPointer<QDialog> about;
-    bool stayedOpen = false;
-    QTimer::singleShot(0, [&] {
-        about = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        QVERIFY(about && about->parentWidget() == window.get());
-        QTest::mouseClick(about->findChild<QPushButton *>(u"cmdSysInfo"_qs), Qt::LeftButton);
-        stayedOpen = about->isVisible();
-        window->close();
-    });
-    action(u"mnuHelpAbout"_qs)->trigger();
-    QVERIFY(stayedOpen && about && !about->isVisible() && !window->isVisible());
+    QStringList seen;
+    for (const bool last : {false, true}) {
+        QTimer::singleShot(0, [&] {
+            auto *about = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            QVERIFY(about && about->parentWidget() == window.get());
+            for (const char *name : {"lblTitle", "lblVersion", "lblDescription"})
+                seen
+                    << about->findChild<QLabel *>(QLatin1String(name))->text().section(u'\n', 0, 0);
+            QWidget *sysInfo = about->findChild<QWidget *>(u"cmdSysInfo"_qs);
+            sysInfo->setFocus();
+            QTest::keyClick(sysInfo, last ? Qt::Key_Return : Qt::Key_Escape);
+            seen << (about->isVisible() ? u"open"_qs : u"closed"_qs);
+            window->close();
+            seen << (about->isVisible() ? u"open"_qs : u"closed"_qs);
+        });
+        window->show();
+        action(u"mnuHelpAbout"_qs)->trigger();
+    }
+    const QStringList texts{u"Wertungsbrett"_qs, u"Version 1.0.3"_qs,
+                            u"Zum Zählen der Punkte von Kandidaten eines Quiz."_qs};
+    QCOMPARE(seen, (texts + QStringList{u"closed"_qs, u"closed"_qs} + texts +
+                    QStringList{u"open"_qs, u"closed"_qs}));
     QCOMPARE(fx->boxes.shown,
              QStringList{u"plain|Wertungsbrett|System Information Is Unavailable At This Time"_qs});
+    QVERIFY(!window->isVisible());
     QCOMPARE(label()->caption(), u"/me --Punkte--  Anna 1P, "_qs);
 }
 
