@@ -6,6 +6,7 @@
 #include "fakes.h"
 
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -68,7 +69,7 @@ private:
             qFatal("window not shown");
         QTest::qWait(50); // the list lays out its rows
         auto *plus = window.findChild<QPushButton *>(u"cmdPlus"_qs);
-        window.findChild<mainwindow::SimpleComboBox *>()->setText(clicked);
+        window.findChild<mainwindow::SimpleComboBox *>()->lineEdit()->setText(clicked);
         const auto click = [&] {
             QTest::mouseClick(plus, Qt::LeftButton);
             QCoreApplication::processEvents();

@@ -203,9 +203,4 @@ QString SimpleComboBox::text() const
     return m_edit->text();
 }
 
-void SimpleComboBox::setText(const QString &text)
-{
-    m_edit->setText(text);
-}
-
 } // namespace mainwindow

@@ -21,7 +21,7 @@ namespace mainwindow {
 class SimpleComboBox : public QWidget
 {
     Q_OBJECT
-    Q_PROPERTY(QString text READ text WRITE setText USER true)
+    Q_PROPERTY(QString text READ text USER true)
 
 public:
     explicit SimpleComboBox(QWidget *parent = nullptr);
@@ -29,7 +29,6 @@ public:
     void setModel(QAbstractItemModel *model);
 
     QString text() const;
-    void setText(const QString &text);
 
     QLineEdit *lineEdit() const { return m_edit; }
     QListView *listView() const { return m_list; }

@@ -107,6 +107,9 @@ void tst_WindowPosition::damagedStore_data()
     QTest::addColumn<QByteArray>("after"); // what the user's file holds after a save
     const QByteArray saved("[Settings]\nMainLeft=1500\nMainTop=-60\n");
     QTest::newRow("lock is a folder") << u"lock"_qs << QPoint(67, 67) << QByteArray("[x]\n");
+    QTest::newRow("lock held elsewhere")
+        << u"held"_qs << QPoint(200, 300)
+        << QByteArray("-> [Settings]\nMainLeft=3000\nMainTop=4500\n");
     QTest::newRow("FIFO") << u"fifo"_qs << QPoint(67, 67) << QByteArray("special");
     QTest::newRow("link to a device") << u"device"_qs << QPoint(67, 67) << QByteArray("-> special");
     QTest::newRow("dangling link") << u"dangling"_qs << QPoint(67, 67) << QByteArray("-> none");
@@ -134,10 +137,12 @@ void tst_WindowPosition::damagedStore()
         QVERIFY(QDir(dir->path()).mkdir(u"system"_qs));
         write("[Settings]\nMainLeft=6000\nMainTop=6000\n",
               dir->filePath(u"system/Wertungsbrett.conf"_qs));
-    } else if (damage == u"link") {
+    } else if (damage == u"link" || damage == u"held") {
         write("[Settings]\nMainLeft=3000\nMainTop=4500\n", target);
     }
-    if (damage == u"device" || damage == u"dangling" || damage == u"link")
+    if (damage == u"held") // by a program on another machine, as the lock says
+        write("4711\nQuiz\nanderer-rechner\n", dir->filePath(u"Wertungsbrett.conf.lock"_qs));
+    if (damage == u"device" || damage == u"dangling" || damage == u"link" || damage == u"held")
         QVERIFY(QFile::link(target, file()));
 
     auto settings = wp::openUserStore(u"Wertungsbrett"_qs);
