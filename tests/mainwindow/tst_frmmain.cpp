@@ -140,9 +140,9 @@ void tst_frmMain::controls()
     }
 }
 
-// Separators named as the menus name them, one font for the window, its menus
-// and its message boxes, and frames whose top line runs through their
-// caption's letters, above their controls.
+// Separators named as the menus name them, one font for the window and its
+// menus, and frames whose top line runs through their caption's letters, above
+// their controls.
 void tst_frmMain::looks()
 {
     for (const QString &menu : {u"mnuFile"_qs, u"mnuEdit"_qs, u"mnuHelp"_qs}) {
@@ -150,12 +150,6 @@ void tst_frmMain::looks()
         QVERIFY(action(menu + u"Bar0"_qs)->isSeparator());
         QCOMPARE(child<QMenu>(menu)->font(), window->font());
     }
-    QTimer::singleShot(0, [this] {
-        QWidget *box = QApplication::activeModalWidget();
-        QCOMPARE(box->findChild<QLabel *>(u"qt_msgbox_label"_qs)->font(), window->font());
-        box->close();
-    });
-    services::QtMessageBoxes().inform(window.get(), {}, u"Text"_qs);
     for (QGroupBox *frame : window->findChildren<QGroupBox *>()) {
         const QImage picture = frame->grab().toImage();
         const int background = qGray(frame->palette().color(QPalette::Window).rgb());
@@ -379,24 +373,22 @@ void tst_frmMain::editCommands_data()
     QTest::addColumn<bool>("onEdit");  // the edit field has the focus, else a button
     QTest::addColumn<QString>("text"); // the edit field afterwards
     QTest::addColumn<QString>("clipboard");
+    const auto row = [](const QString &name, const QString &how, const QString &command,
+                        int selected, bool onEdit, const QString &text, const QString &clipboard) {
+        QTest::newRow(qPrintable(name))
+            << how << command << selected << onEdit << text << clipboard;
+    };
     const QString old = u"X Y\r\nZ"_qs;
     for (const QString &how : {u"menu"_qs, u"toolbar"_qs, u"Ctrl"_qs, u"Alt"_qs}) {
-        const QByteArray name = how.toLatin1();
-        QTest::addRow("cut, %s", name.data())
-            << how << u"Cut"_qs << 2 << true << u"Aa"_qs << u"nn"_qs;
-        QTest::addRow("copy, %s", name.data())
-            << how << u"Copy"_qs << 2 << true << u"Anna"_qs << u"nn"_qs;
-        QTest::addRow("paste the first line, %s", name.data())
-            << how << u"Paste"_qs << 2 << true << u"AX Ya"_qs << old;
+        row(u"cut, "_qs + how, how, u"Cut"_qs, 2, true, u"Aa"_qs, u"nn"_qs);
+        row(u"copy, "_qs + how, how, u"Copy"_qs, 2, true, u"Anna"_qs, u"nn"_qs);
+        row(u"paste the first line, "_qs + how, how, u"Paste"_qs, 2, true, u"AX Ya"_qs, old);
     }
-    QTest::newRow("copy nothing") << u"menu"_qs << u"Copy"_qs << 0 << true << u"Anna"_qs << old;
-    QTest::newRow("paste at the caret")
-        << u"menu"_qs << u"Paste"_qs << 0 << true << u"AnX Yna"_qs << old;
-    QTest::newRow("cut on a button") << u"menu"_qs << u"Cut"_qs << 2 << false << u"Anna"_qs << old;
-    QTest::newRow("paste on a button")
-        << u"toolbar"_qs << u"Paste"_qs << 2 << false << u"Anna"_qs << old;
-    QTest::newRow("toolbar keys are exact")
-        << u"cut"_qs << u"Cut"_qs << 2 << true << u"Anna"_qs << old;
+    row(u"copy nothing"_qs, u"menu"_qs, u"Copy"_qs, 0, true, u"Anna"_qs, old);
+    row(u"paste at the caret"_qs, u"menu"_qs, u"Paste"_qs, 0, true, u"AnX Yna"_qs, old);
+    row(u"cut on a button"_qs, u"menu"_qs, u"Cut"_qs, 2, false, u"Anna"_qs, old);
+    row(u"paste on a button"_qs, u"toolbar"_qs, u"Paste"_qs, 2, false, u"Anna"_qs, old);
+    row(u"toolbar keys are exact"_qs, u"cut"_qs, u"Cut"_qs, 2, true, u"Anna"_qs, old);
 }
 
 // Cut, Copy and Paste act on the focused edit field's selection, once, however
