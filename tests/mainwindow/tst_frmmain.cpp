@@ -131,6 +131,9 @@ void tst_frmMain::controls()
     }
     QCOMPARE(status(), OpeningHint);
     QCOMPARE(label()->caption(), QString());
+    // The edit field and its list fill their box; the status text gets all the bar's width.
+    QCOMPARE(edit()->geometry().united(combo()->listView()->geometry()), combo()->rect());
+    QVERIFY(panel()->width() >= child(u"sbStatusBar"_qs)->width() - 2);
     for (QWidget *widget : window->findChildren<QWidget *>()) {
         if (!widget->objectName().isEmpty() && !widget->objectName().startsWith(u"qt_") &&
             widget->isVisible() && widget->metaObject() != &QWidget::staticMetaObject)
