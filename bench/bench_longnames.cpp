@@ -3,7 +3,7 @@
 #include "mainwindow/simplecombobox.h"
 #include "scoring/roster.h"
 
-#include "fakes.h"
+#include "support/fakes.h"
 
 #include <QElapsedTimer>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #include "about/sysinfo.h"
 
-#include "fakes.h"
+#include "support/fakes.h"
 
 #include <QTest>
 

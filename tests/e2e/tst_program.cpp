@@ -47,8 +47,8 @@ void tst_Program::startAndEnd_data()
     const QByteArray before("[Settings]\nMainLeft=1500,0\nMainTop=3000.0\n");
     const QByteArray after("[Settings]\nMainLeft=1500\nMainTop=3000\n");
     for (const int signal : {SIGTERM, SIGHUP, SIGINT})
-        QTest::addRow("signal %d", signal) << before << u"X=100\nY=200"_qs << QString()
-                                           << QString() << signal << after;
+        QTest::addRow("signal %d", signal)
+            << before << u"X=100\nY=200"_qs << QString() << QString() << signal << after;
     QTest::newRow("signal with a box open")
         << before << u"X=100\nY=200"_qs << u"ctrl+n search --sync --name ^Neues.Quiz$"_qs
         << QString() << int(SIGTERM) << after;
@@ -73,10 +73,10 @@ void tst_Program::startAndEnd()
     // Qt's own options must not reach Qt: the program takes no command line.
     program.start(QStringLiteral(WERTUNGSBRETT_PROGRAM), {u"-qwindowgeometry"_qs, u"+500+400"_qs});
     QVERIFY(program.waitForStarted());
-    const QString window = xdotool({u"search"_qs, u"--sync"_qs, u"--pid"_qs,
-                                    QString::number(program.processId()), u"--name"_qs,
-                                    u"^Wertungsbrett$"_qs})
-                               .section(u'\n', 0, 0);
+    const QString window =
+        xdotool({u"search"_qs, u"--sync"_qs, u"--pid"_qs, QString::number(program.processId()),
+                 u"--name"_qs, u"^Wertungsbrett$"_qs})
+            .section(u'\n', 0, 0);
     QVERIFY(xdotool({u"getwindowgeometry"_qs, u"--shell"_qs, window}).contains(opens));
     xdotool({u"windowfocus"_qs, u"--sync"_qs, window});
     if (!keys.isEmpty())

@@ -5,8 +5,8 @@
 #include "mainwindow/simplecombobox.h"
 #include "mainwindow/standingslabel.h"
 
-#include "fakes.h"
-#include "referencequiz.h"
+#include "support/fakes.h"
+#include "support/referencequiz.h"
 
 #include <QAccessible>
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "mainwindow/frmmain.h"
 #include "mainwindow/windowposition.h"
 
-#include "fakes.h"
+#include "support/fakes.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,7 +3,7 @@
 #include "scoring/singleline.h"
 #include "scoring/standings.h"
 
-#include "referencequiz.h"
+#include "support/referencequiz.h"
 
 #include <QRandomGenerator>
 #include <QTest>
