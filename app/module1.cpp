@@ -52,8 +52,8 @@ QList<HeldMessage> heldMessages;
 void holdMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
     if (type == QtFatalMsg) {
+        // stderr is unbuffered: the line is out before the exit below.
         std::fputs(qPrintable(noDisplayLine() + u'\n'), stderr);
-        std::fflush(stderr);
         std::_Exit(1);
     }
     heldMessages.append({type, QByteArray(context.category), text});
