@@ -67,7 +67,6 @@ private slots:
     void pickByKey();
     void namesShownAsTyped_data();
     void namesShownAsTyped();
-    void newQuiz_data();
     void newQuiz();
     void realMessageBoxes();
     void longTexts();
@@ -172,8 +171,8 @@ void tst_frmMain::looks()
     }
 }
 
-// Each button acts on the name in the edit field and leaves it there; a click
-// on a list entry fills the field; Enter presses nothing; the copy button
+// Each button acts on the name in the edit field and leaves it there; Enter
+// presses nothing; the copy button
 // hands the whole line to the clipboard, and an error no handler expects is
 // shown under the program's name and costs nothing else.
 void tst_frmMain::scoreThroughTheWindow()
@@ -195,12 +194,7 @@ void tst_frmMain::scoreThroughTheWindow()
     QCOMPARE(status(), u"'Bernd' nicht gefunden"_qs);
     for (const QString &name : {u"Carla"_qs, u"Anna"_qs, u"Bernd"_qs, u"Anna"_qs})
         score(name);
-    QListView *list = combo()->listView();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualRect(list->model()->index(1, 0)).center());
-    QCOMPARE(edit()->selectedText(), u"Bernd"_qs); // selected, and focused for the Edit menu
-    QCOMPARE(QApplication::focusWidget(), edit());
-    click(u"cmdMinus"_qs);
+    score(u"Bernd"_qs, u"cmdMinus"_qs);
     QCOMPARE(label()->caption(), u"/me --Punkte--  Anna 2P, Bernd 0P, Carla 1P, "_qs);
     QTest::keyClick(edit(), Qt::Key_Return);
     QCOMPARE(status(), u"-1P für 'Bernd'"_qs);
@@ -255,7 +249,8 @@ void tst_frmMain::namesShownAsTyped_data()
 
 // Label, status panel, list and screen reader show a name as typed: never as
 // markup, an access key or a link, and never turning the direction of what
-// follows it. The edit field gets it back exactly as stored.
+// follows it. A click on the list entry gives the name back to the edit field
+// exactly as stored, with the focus.
 void tst_frmMain::namesShownAsTyped()
 {
     QFETCH(QString, name);
@@ -271,41 +266,42 @@ void tst_frmMain::namesShownAsTyped()
     const QModelIndex entry = combo()->listView()->model()->index(0, 0);
     QCOMPARE(entry.data().toString(), closed);
     edit()->clear();
+    click(u"cmdPlus"_qs); // the focus is elsewhere when the list is clicked
     QTest::mouseClick(combo()->listView()->viewport(), Qt::LeftButton, {},
                       combo()->listView()->visualRect(entry).center());
-    QCOMPARE(edit()->text(), name);
+    QCOMPARE(edit()->selectedText(), name); // selected, and focused for the Edit menu
+    QCOMPARE(QApplication::focusWidget(), edit());
 }
 
-void tst_frmMain::newQuiz_data()
-{
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<QString>("how");
-    QTest::newRow("yes from the menu") << int(Answer::Yes) << u"menu"_qs;
-    QTest::newRow("yes from the toolbar") << int(Answer::Yes) << u"toolbar"_qs;
-    QTest::newRow("yes by Ctrl+N") << int(Answer::Yes) << u"shortcut"_qs;
-    QTest::newRow("no") << int(Answer::No) << u"menu"_qs;
-    QTest::newRow("cancel") << int(Answer::Cancel) << u"toolbar"_qs;
-}
-
+// File > Neu, from the menu, the toolbar or Ctrl+N, asks first; only Yes
+// clears the list, the edit field and the line, and resets the status text.
 void tst_frmMain::newQuiz()
 {
-    QFETCH(int, answer);
-    QFETCH(QString, how);
-    score(u"Anna"_qs);
-    fx->boxes.answer = Answer(answer);
-    if (how == u"menu")
-        action(u"mnuFileNew"_qs)->trigger();
-    else if (how == u"toolbar")
-        QTest::mouseClick(child<QToolBar>(u"tbToolBar"_qs)->widgetForAction(action(u"tbNew"_qs)),
-                          Qt::LeftButton);
-    else
-        QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
-    QCOMPARE(fx->boxes.shown, QStringList{u"question|Neues Quiz|Wirklich neu anfangen?\r\nAlle "
-                                          "Kandidaten und Punktestände werden gelöscht!"_qs});
-    const bool cleared = answer == int(Answer::Yes);
-    QCOMPARE(label()->caption(), cleared ? QString() : u"/me --Punkte--  Anna 1P, "_qs);
-    QCOMPARE(edit()->text(), cleared ? QString() : u"Anna"_qs);
-    QCOMPARE(status(), cleared ? OpeningHint : u"+1P für Neueinstieg 'Anna'"_qs);
+    for (const auto &[answer, how] : {std::pair{Answer::Yes, 0},
+                                      {Answer::Yes, 1},
+                                      {Answer::Yes, 2},
+                                      {Answer::No, 0},
+                                      {Answer::Cancel, 1}}) {
+        score(u"Anna"_qs);
+        fx->boxes = {};
+        fx->boxes.answer = answer;
+        if (how == 0)
+            action(u"mnuFileNew"_qs)->trigger();
+        else if (how == 1)
+            QTest::mouseClick(
+                child<QToolBar>(u"tbToolBar"_qs)->widgetForAction(action(u"tbNew"_qs)),
+                Qt::LeftButton);
+        else
+            QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(fx->boxes.shown, QStringList{u"question|Neues Quiz|Wirklich neu anfangen?\r\nAlle "
+                                              "Kandidaten und Punktestände werden gelöscht!"_qs});
+        const bool cleared = answer == Answer::Yes;
+        QCOMPARE(label()->caption(), cleared ? QString() : u"/me --Punkte--  Anna 1P, "_qs);
+        QCOMPARE(edit()->text(), cleared ? QString() : u"Anna"_qs);
+        QCOMPARE(status(), cleared ? OpeningHint : u"+1P für Neueinstieg 'Anna'"_qs);
+        if (!cleared)
+            score(u"Anna"_qs, u"cmdLoeschen"_qs);
+    }
 }
 
 // The real boxes: a question with Yes as default, information with OK only,
