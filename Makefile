@@ -9,12 +9,12 @@ BUILD  := build/$(PRESET)
 RUN_PACKAGES   := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins \
                   qt6-translations-l10n libgl-dev fonts-liberation2
 # A real X server driven by xdotool; Wine and mingw-w64 for the launcher's
-# Windows services; the checkers of the desktop files.
-TEST_PACKAGES  := xvfb xauth xdotool wine wine64 g++-mingw-w64-x86-64-posix \
-                  desktop-file-utils appstream
-# valgrind, clang's libFuzzer, the .deb's tools and a window manager to close
-# the installed program with.
-CHECK_PACKAGES := valgrind clang-14 libclang-rt-14-dev dpkg-dev file openbox wmctrl
+# Windows services.
+TEST_PACKAGES  := xvfb xauth xdotool wine wine64 g++-mingw-w64-x86-64-posix
+# valgrind, clang's libFuzzer, the .deb's tools, the checkers of the desktop
+# files and a window manager to close the installed program with.
+CHECK_PACKAGES := valgrind clang-14 libclang-rt-14-dev dpkg-dev file desktop-file-utils \
+                  appstream openbox wmctrl
 # `make icons`: librsvg draws the hicolor sizes, ImageMagick the rest.
 ICON_PACKAGES  := librsvg2-bin imagemagick
 
@@ -54,7 +54,7 @@ package:
 # Installs the package with apt-get, starts it and closes it through the
 # window manager.
 smoke: package
-	@tools/ensure-packages xvfb xauth xdotool openbox wmctrl
+	@tools/ensure-packages xvfb xauth xdotool desktop-file-utils appstream openbox wmctrl
 	@tests/package/smoke.sh build/release/*.deb
 
 # Figures, no verdicts: the release build's benchmarks.
