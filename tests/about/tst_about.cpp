@@ -23,37 +23,13 @@ const services::ValueRead Full = value(std::string(services::ValueBufferSize, 'A
 
 Q_DECLARE_METATYPE(services::ValueRead)
 
+// The system information launcher over a stand-in registry: every row of its
+// failure table, and how it reads the values it is given.
 class tst_About : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void getKeyValue_data()
-    {
-        QTest::addColumn<services::ValueRead>("stored");
-        QTest::addColumn<QByteArray>("keyVal"); // the caller passed "vorher"; null: not found
-        QTest::newRow("ends at the first zero")
-            << value({"C:\\a\0C:\\b", 9}) << QByteArray("C:\\a");
-        QTest::newRow("1023 bytes and a zero")
-            << value(std::string(1023, 'x')) << QByteArray(1023, 'x');
-        QTest::newRow("dword") << value("\x78\x56\x34\x12", about::RegDword)
-                               << QByteArray("305419896");
-        QTest::newRow("dword with zero bytes")
-            << value({"\0\1\0\0", 4}, about::RegDword) << QByteArray("256");
-        QTest::newRow("other type") << value("%SystemRoot%", 2) << QByteArray("vorher");
-        QTest::newRow("access refused") << FakeSystem::failed(5) << QByteArray();
-    }
-    void getKeyValue()
-    {
-        QFETCH(services::ValueRead, stored);
-        QFETCH(QByteArray, keyVal);
-        FakeSystem system;
-        system.values["Key|Value"] = stored;
-        std::string text = "vorher";
-        QCOMPARE(about::GetKeyValue(system, services::LocalMachine, "Key", "Value", text),
-                 !keyVal.isNull());
-        QCOMPARE(QByteArray::fromStdString(text), keyVal);
-    }
     void startSysInfo_data()
     {
         QTest::addColumn<services::ValueRead>("tool");   // PATH
@@ -62,13 +38,22 @@ private slots:
         QTest::addColumn<QStringList>("calls");          // ending in "start" when it started
         const QString search = u"search C:\\Tools\\MSINFO32.EXE"_qs,
                       start = u"start C:\\Tools\\MSINFO32.EXE"_qs;
-        QTest::newRow("own path") << value(Tool) << Missing << QString()
-                                  << QStringList{ReadTool, start};
+        const auto own = [](const char *name, const services::ValueRead &tool,
+                            const QString &path) {
+            QTest::newRow(name) << tool << Missing << QString()
+                                << QStringList{ReadTool, u"start "_qs + path};
+        };
+        own("own path", value(Tool), start.mid(6));
+        own("own path, up to the first zero", value({"C:\\Tools\\MSINFO32.EXE\0C:\\b", 26}),
+            start.mid(6));
+        own("own path of 1023 bytes", value(std::string(1023, 'x')), QString(1023, u'x'));
+        own("own path of another type", value(Tool, 2), QString());
+        own("own path a number", value("\x78\x56\x34\x12", about::RegDword), u"305419896"_qs);
+        own("own path a number with zero bytes", value({"\0\1\0\0", 4}, about::RegDword),
+            u"256"_qs);
         QTest::newRow("own path missing: no second lookup")
             << value("C:\\Weg.exe") << value("C:\\Tools") << QString()
             << QStringList{ReadTool, u"start C:\\Weg.exe"_qs};
-        QTest::newRow("own path of another type")
-            << value(Tool, 2) << Missing << QString() << QStringList{ReadTool, u"start "_qs};
         QTest::newRow("own path fills the buffer")
             << Full << value("C:\\Tools") << QString() << QStringList{ReadTool};
         QTest::newRow("folder") << Missing << value("C:\\Tools") << QString()
@@ -78,14 +63,13 @@ private slots:
             << QStringList{ReadTool, ReadFolder, u"search C:\\Tools\\\\MSINFO32.EXE"_qs};
         QTest::newRow("folder fills the buffer")
             << Missing << Full << QString() << QStringList{ReadTool, ReadFolder};
-        QTest::newRow("neither") << Missing << Missing << QString()
+        QTest::newRow("neither") << FakeSystem::failed(5) << Missing << QString()
                                  << QStringList{ReadTool, ReadFolder};
         QTest::newRow("search fails") << Missing << value("C:\\Tools") << u"search"_qs
                                       << QStringList{ReadTool, ReadFolder, search};
         QTest::newRow("start fails") << Missing << value("C:\\Tools") << u"start"_qs
                                      << QStringList{ReadTool, ReadFolder, search, start};
     }
-    // Every row of the launcher's failure table, over stand-ins.
     void startSysInfo()
     {
         QFETCH(services::ValueRead, tool);
