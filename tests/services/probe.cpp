@@ -1,6 +1,5 @@
 // The launcher on Windows' own registry, file search and program start.
 //   probe                 starts the tool, prints "started" or "unavailable"
-//   probe get KEY VALUE   prints what GetKeyValue reads below HKLM
 //   probe lock KEY        lets ordinary users only read HKLM\KEY
 // Under any other name it stands in for the tool: it notes in C:\started.txt
 // which file was started, with how many arguments.
@@ -25,12 +24,7 @@ int main(int argc, char *argv[])
     }
     const services::NativeSystem system;
     const std::string command = argc > 1 ? argv[1] : "";
-    if (command == "get" && argc == 4) {
-        std::string text = "vorher";
-        const bool found =
-            about::GetKeyValue(system, services::LocalMachine, argv[2], argv[3], text);
-        std::printf("%s %s\n", found ? "found" : "missing", text.c_str());
-    } else if (command == "lock" && argc == 3) {
+    if (command == "lock" && argc == 3) {
         PSECURITY_DESCRIPTOR readOnly = nullptr;
         HKEY key = nullptr;
         return !ConvertStringSecurityDescriptorToSecurityDescriptorA(
