@@ -48,7 +48,7 @@ private slots:
                     ? std::pair{scoring::deductPoint(roster, name), reference.minus(name)}
                     : std::pair{scoring::awardPoint(roster, name), reference.plus(name)};
             QCOMPARE(outcome.status, expected.status);
-            QCOMPARE(outcome.rebuildStandings, expected.rebuild);
+            QCOMPARE(outcome.rebuildStandings, expected.rebuildStandings);
             QCOMPARE(roster.rowCount(), reference.entries.size());
             for (int i = 0; i < roster.count(); ++i) {
                 QCOMPARE(roster.name(i), reference.entries.at(i).name);

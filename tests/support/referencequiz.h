@@ -1,25 +1,22 @@
 #pragma once
 
+#include "scoring/commands.h"
+
 #include <QCollator>
 #include <QLocale>
 #include <QStringList>
 
 #include <algorithm>
 #include <limits>
-#include <optional>
 
 // The scoring rules written out a second time, as plainly as they read: a list
 // scanned from start to end with an exact whole-string comparison, kept in
 // German collation order (equal collation broken by character codes). The
-// yardstick that random and fuzzed runs of the real commands are held to.
+// yardstick that random runs of the real commands are held to.
 class ReferenceQuiz
 {
 public:
-    struct Step
-    {
-        std::optional<QString> status; // none: the status panel keeps its text
-        bool rebuild = false;          // the standings line is built anew
-    };
+    using Step = scoring::Outcome;
     struct Entry
     {
         QString name;
@@ -37,11 +34,11 @@ public:
             return ++entry->points, Step{u"+1P für '"_qs + closed(name) + u'\'', true};
         if (entries.size() == 32767)
             return {u"Höchstens 32767 Kandidaten möglich."_qs, false};
-        entries.append({name, 1});
-        std::sort(entries.begin(), entries.end(), [this](const Entry &a, const Entry &b) {
-            const int order = collator.compare(a.name, b.name);
-            return order != 0 ? order < 0 : a.name < b.name;
-        });
+        const auto after = [this, &name](const Entry &other) {
+            const int order = collator.compare(other.name, name);
+            return order != 0 ? order > 0 : other.name > name;
+        };
+        entries.insert(std::find_if(entries.begin(), entries.end(), after), {name, 1});
         return {u"+1P für Neueinstieg '"_qs + closed(name) + u'\'', true};
     }
     Step minus(const QString &name)
@@ -105,11 +102,9 @@ public:
 private:
     Entry *find(const QString &name)
     {
-        for (Entry &entry : entries) {
-            if (entry.name.size() == name.size() && entry.name == name)
-                return &entry;
-        }
-        return nullptr;
+        const auto found = std::find_if(entries.begin(), entries.end(),
+                                        [&name](const Entry &entry) { return entry.name == name; });
+        return found == entries.end() ? nullptr : &*found;
     }
     QCollator collator{QLocale(QLocale::German, QLocale::Germany)};
 };
