@@ -1,9 +1,5 @@
-#include <QClipboard>
-#include <QFile>
-#include <QGuiApplication>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtGui>
+#include <QtTest>
 
 #include <csignal>
 
