@@ -219,38 +219,40 @@ private slots:
         }
     }
 
-    // The real boxes: a question with Yes as default, whose No keeps the quiz;
-    // information with OK only; line breaks as the desktop shows them.
+    // The real boxes: plain text, line breaks as the desktop shows them; Yes,
+    // No and Cancel under the question icon with Yes as the default, else OK.
     void realMessageBoxes()
     {
         services::QtMessageBoxes real;
-        mainwindow::frmMain own({real, fx->clipboard, fx->help, fx->system});
-        own.findChild<QLineEdit *>()->setText(u"Anna"_qs);
-        click(own.findChild<QPushButton *>(u"cmdPlus"_qs));
         QStringList seen;
-        for (const auto &[item, button] : {std::pair{u"mnuFileNew"_qs, QMessageBox::No},
-                                           {u"mnuFileNew"_qs, QMessageBox::Yes},
-                                           {u"mnuHelpContents"_qs, QMessageBox::Ok}}) {
+        const auto answer = [&seen](QMessageBox::StandardButton button) {
             QTimer::singleShot(0, [&seen, button] {
                 auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
                 QVERIFY(box);
-                seen << u"%1|%2|%3|%4|%5"_qs.arg(box->windowTitle(), box->text())
+                seen << u"%1|%2|%3|%4|%5|%6"_qs.arg(box->windowTitle(), box->text())
+                            .arg(box->textFormat())
                             .arg(box->icon())
                             .arg(box->standardButtons())
                             .arg(box->standardButton(box->defaultButton()));
                 box->button(button)->click();
             });
-            own.findChild<QAction *>(item)->trigger();
-            seen << own.findChild<mainwindow::StandingsLabel *>()->caption();
+        };
+        for (const auto &[button, said] : {std::pair{QMessageBox::Yes, Answer::Yes},
+                                           {QMessageBox::No, Answer::No},
+                                           {QMessageBox::Cancel, Answer::Cancel}}) {
+            answer(button);
+            QCOMPARE(real.askYesNoCancel(window.get(), u"Frage"_qs, u"A\r\nB"_qs), said);
         }
-        const QString question = u"Neues Quiz|Wirklich neu anfangen?\nAlle Kandidaten und "
-                                 "Punktestände werden gelöscht!|4|%1|%2"_qs
-                                     .arg(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)
-                                     .arg(QMessageBox::Yes);
-        const QString information =
-            u"Wertungsbrett|Keine Hilfe verfügbar.|1|%1|%1"_qs.arg(QMessageBox::Ok);
-        QCOMPARE(seen, (QStringList{question, u"/me --Punkte--  Anna 1P, "_qs, question, QString(),
-                                    information, QString()}));
+        answer(QMessageBox::Ok);
+        real.inform(window.get(), u"Info"_qs, u"<b>i</b>"_qs);
+        answer(QMessageBox::Ok);
+        real.tell(window.get(), u"Fehler"_qs, u"t"_qs);
+        const QString question =
+            u"Frage|A\nB|0|4|%1|%2"_qs.arg(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)
+                .arg(QMessageBox::Yes);
+        QCOMPARE(seen, (QStringList{question, question, question,
+                                    u"Info|<b>i</b>|0|1|%1|%1"_qs.arg(QMessageBox::Ok),
+                                    u"Fehler|t|0|0|%1|%1"_qs.arg(QMessageBox::Ok)}));
     }
 
     // Neither a name of 32,767 characters nor hundreds of names move or widen

@@ -53,36 +53,31 @@ struct FakeHelpViewer : services::HelpViewer
 };
 
 // A registry by "KEY|VALUE" below HKEY_LOCAL_MACHINE, files, and a program
-// start that works where the file exists. Records every call.
+// start that notes what it started and works where the file exists. The call
+// named by `failing` ("search" or "start") throws.
 struct FakeSystem : services::System
 {
     services::ValueRead readValue(std::int32_t root, const std::string &key,
                                   const std::string &value) const override
     {
-        record("read " + key + '|' + value);
         const auto found = values.find(key + '|' + value);
         return root == services::LocalMachine && found != values.end() ? found->second : failed(2);
     }
     bool isNormalFile(const std::string &path) const override
     {
-        return record("search " + path), files.count(path) > 0;
+        return failing == "search" ? throw std::runtime_error("search") : files.count(path) > 0;
     }
     bool startProgram(const std::string &path) const override
     {
-        return record("start " + path), files.count(path) > 0;
-    }
-    void record(const std::string &call) const
-    {
-        calls << QString::fromStdString(call);
-        if (!failing.empty() && call.starts_with(failing))
-            throw std::runtime_error("stand-in failed");
+        started << QString::fromStdString(path);
+        return failing == "start" ? throw std::runtime_error("start") : files.count(path) > 0;
     }
     static services::ValueRead failed(std::int32_t code) { return {code, 0, {}}; }
 
     std::map<std::string, services::ValueRead> values;
     std::set<std::string> files;
-    std::string failing; // a call that starts like this throws
-    mutable QStringList calls;
+    std::string failing;
+    mutable QStringList started;
 };
 
 struct FakeServices
