@@ -43,10 +43,8 @@ private slots:
         QVERIFY(first || (file.open(QIODevice::WriteOnly) &&
                           file.write("[Settings]\nMainLeft=1500,0\nMainTop=3000.0\n") > 0));
         file.close();
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
         QProcess program;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"XDG_CONFIG_HOME"_qs, config.path());
-        program.setProcessEnvironment(environment);
         // Qt's own options must not reach Qt: the program takes no command line.
         program.start(QStringLiteral(WERTUNGSBRETT_PROGRAM),
                       {u"-qwindowgeometry"_qs, u"+500+400"_qs});

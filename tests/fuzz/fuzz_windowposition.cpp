@@ -1,8 +1,6 @@
 #include "mainwindow/windowposition.h"
 
-#include <QFile>
-#include <QSettings>
-#include <QTemporaryDir>
+#include <QtCore>
 
 #include <cstdlib>
 

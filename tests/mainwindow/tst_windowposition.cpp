@@ -45,12 +45,6 @@ private slots:
                     << opens << QByteArray();
             };
         QTest::newRow("nothing stored") << u"true"_qs << defaults << saved;
-        QTest::newRow("only MainTop")
-            << u"printf '[Settings]\\nMainTop=3000\\n' >$f"_qs << QPoint(67, 200) << QByteArray();
-        QTest::newRow("another section")
-            << u"printf '[Other]\\nMainLeft=3000\\n' >$f"_qs << defaults << QByteArray();
-        QTest::newRow("damaged") << u"printf '\\377\\376\\0[Sett\\1ings\\n=\\n[[\\n' >$f"_qs
-                                 << defaults << QByteArray();
         row("rounded to pixels", u"3007"_qs, u"2993"_qs, {200, 200});
         for (const char *number : {"3000.0", "3000,0", "\"3000,0\"", "3e3", "2999.6"})
             row(number, QString::fromLatin1(number), u"4500"_qs, {200, 300});

@@ -64,8 +64,8 @@ private slots:
         Roster roster;
         roster.add(u"Anna"_qs, std::numeric_limits<qint32>::max() - 1);
         QCOMPARE(*scoring::awardPoint(roster, u"Anna"_qs).status, u"+1P für 'Anna'"_qs);
-        const scoring::Outcome ceiling = scoring::awardPoint(roster, u"Anna"_qs);
-        QCOMPARE(*ceiling.status, u"Mehr als 2147483647P nicht möglich."_qs);
+        QCOMPARE(*scoring::awardPoint(roster, u"Anna"_qs).status,
+                 u"Mehr als 2147483647P nicht möglich."_qs);
         QCOMPARE(scoring::standingsLine(roster), u"/me --Punkte--  Anna 2147483647P, "_qs);
         QCOMPARE(*scoring::deductPoint(roster, u"Anna"_qs).status, u"-1P für 'Anna'"_qs);
 
