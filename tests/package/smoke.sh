@@ -31,8 +31,6 @@ timeout 60 "$program" &
 pid=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --class "^$class\$" | head -n 1) || fail "no window of class $class"
 wmctrl -i -c "$window"
-status=0
-wait $pid || status=$?
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
+wait $pid || fail "the program ended with status $?"
 [ -s "$XDG_CONFIG_HOME/Wertungsbrett.conf" ] || fail "no position stored"
 echo "PASS: $deb installs, starts from $entry and ends cleanly"

@@ -16,11 +16,10 @@ class tst_Scoring : public QObject
     Q_OBJECT
 
 private slots:
-    // Long random runs of every command against the reference, compared after
-    // each step on everything the window shows. Some names meet often (case,
-    // blanks, umlauts, a zero-width space that collation ignores, the empty
-    // name); some are any UTF-16, surrogates and NUL too; some are made of
-    // direction controls, which each name must close after itself.
+    // A long random run of every command against the reference, compared on
+    // all the window shows after each step. Some names meet often (case, blanks,
+    // umlauts, a zero-width space collation ignores, the empty name); some are
+    // any UTF-16 or direction controls, which each name must close after itself.
     void randomRuns()
     {
         QStringList pool{u"Anna"_qs,       u"anna"_qs, u"Anna "_qs, u"Ärger"_qs,  u"Anton"_qs,

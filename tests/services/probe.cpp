@@ -22,9 +22,7 @@ int main(int argc, char *argv[])
         return !proof || std::fprintf(proof, "%s, %d arguments\n", self, argc - 1) < 0 ||
                std::fclose(proof) != 0;
     }
-    const services::NativeSystem system;
-    const std::string command = argc > 1 ? argv[1] : "";
-    if (command == "lock" && argc == 3) {
+    if (argc == 3 && std::string(argv[1]) == "lock") {
         PSECURITY_DESCRIPTOR readOnly = nullptr;
         HKEY key = nullptr;
         return !ConvertStringSecurityDescriptorToSecurityDescriptorA(
@@ -32,7 +30,7 @@ int main(int argc, char *argv[])
                RegOpenKeyExA(HKEY_LOCAL_MACHINE, argv[2], 0, WRITE_DAC, &key) != 0 ||
                RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, readOnly) != 0;
     } else {
-        std::printf(about::StartSysInfo(system) ? "started\n" : "unavailable\n");
+        std::printf(about::StartSysInfo(services::NativeSystem()) ? "started\n" : "unavailable\n");
     }
     return 0;
 }
