@@ -18,7 +18,8 @@ class Roster : public QAbstractListModel
 public:
     // The list counts its entries with 16-bit signed numbers.
     static constexpr int MaxCount = 32767;
-    static constexpr int PointsRole = Qt::UserRole;
+    // The characters of a name the list shows at most, more than fit its width.
+    static constexpr qsizetype ShownLength = 512;
 
     explicit Roster(QObject *parent = nullptr);
 
@@ -26,11 +27,6 @@ public:
     bool isFull() const { return count() >= MaxCount; }
     const QString &name(int position) const { return m_entries.at(position).name; }
     qint32 points(int position) const { return m_entries.at(position).points; }
-    // Whether the name leaves a directional embedding, override or isolate
-    // open, so that it must be closed wherever the name stands beside other
-    // text (closeDirectionalRuns). Known from the start, which spares the
-    // standings line a scan of every name.
-    bool leavesDirectionOpen(int position) const { return m_entries.at(position).leavesOpen; }
 
     // The position of the entry whose name equals `name` exactly (same length,
     // same character codes), or -1.
@@ -39,14 +35,15 @@ public:
     // Inserts a new entry at its sorted place and returns that place. The name
     // must not be in the roster yet, and the roster must not be full.
     int add(const QString &name, qint32 points);
+    // The list shows names only, so a change of points signals nothing.
     void setPoints(int position, qint32 points);
     void remove(int position);
     void clear();
 
     int rowCount(const QModelIndex &parent = {}) const override;
-    // The list shows each name closed as above (Qt::DisplayRole); the edit
-    // field and the accessibility layer take it as stored (Qt::EditRole,
-    // Qt::AccessibleTextRole).
+    // The list shows the start of each name that fits a row, closed as above
+    // (Qt::DisplayRole); the edit field and the accessibility layer take it
+    // as stored (Qt::EditRole, Qt::AccessibleTextRole).
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
 private:
@@ -54,7 +51,6 @@ private:
     {
         QString name;
         qint32 points;
-        bool leavesOpen;
     };
 
     // The first position whose name does not sort before `name`.

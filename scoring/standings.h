@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <limits>
+
 namespace scoring {
 
 class Roster;
@@ -10,10 +12,10 @@ class Roster;
 // every candidate in list order, each followed by "P, ". A name that leaves a
 // direction open is closed after itself (closeDirectionalRuns), so that it
 // cannot make the points read as another's. Empty for an empty roster.
-QString standingsLine(const Roster &roster);
-// The start of that line: whole entries until it holds at least `length`
-// characters, or the whole line if it is shorter. Costs what it builds, so
-// that showing the start of the line at a full roster stays quick.
-QString standingsLine(const Roster &roster, qsizetype length);
+// With `length`, only its start: whole entries until it holds at least that
+// many characters. At 32,767 candidates the whole line takes milliseconds to
+// build, more than a click may cost.
+QString standingsLine(const Roster &roster,
+                      qsizetype length = std::numeric_limits<qsizetype>::max());
 
 } // namespace scoring
