@@ -9,8 +9,8 @@ BUILD  := build/$(PRESET)
 RUN_PACKAGES   := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins \
                   qt6-translations-l10n libgl-dev fonts-liberation2
 # A real X server driven by xdotool; Wine and mingw-w64 for the launcher's
-# Windows services.
-TEST_PACKAGES  := xvfb xauth xdotool wine wine64 g++-mingw-w64-x86-64-posix
+# Windows services; Qt's private headers to turn the accessibility layer on.
+TEST_PACKAGES  := xvfb xauth xdotool wine wine64 g++-mingw-w64-x86-64-posix qt6-base-private-dev
 # valgrind, clang's libFuzzer, the .deb's tools, the checkers of the desktop
 # files and a window manager to close the installed program with.
 CHECK_PACKAGES := valgrind clang-14 libclang-rt-14-dev dpkg-dev file desktop-file-utils \

@@ -58,6 +58,7 @@ private:
     void mnuHelpAbout_Click();
 
     void UpdatePunktestand();
+    void showStatus(const QString &text);
     void report(const scoring::Outcome &outcome);
     // Runs a handler; an unexpected error is reported and the roster kept.
     void guarded(void (frmMain::*handler)());

@@ -1,13 +1,12 @@
 #include "mainwindow/simplecombobox.h"
 
-#include "mainwindow/elidedtext.h"
-#include "scoring/singleline.h"
+#include "mainwindow/singleline.h"
+#include "scoring/texts.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
-#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 #include <QValidator>
 
@@ -17,8 +16,8 @@ namespace mainwindow {
 
 namespace {
 
-// Keeps the edit field to one line whatever is typed, pasted or dropped: a
-// name with a line break would split the standings line in the chat.
+// Applies the edit field's rule for what it lets in (keepOneLine) to every
+// change of its text.
 class SingleLineValidator : public QValidator
 {
 public:
@@ -26,9 +25,13 @@ public:
 
     State validate(QString &input, int &cursor) const override
     {
-        scoring::keepFirstLine(input, cursor);
+        keepOneLine(m_before, input, cursor);
+        m_before = input;
         return Acceptable;
     }
+
+private:
+    mutable QString m_before; // what the field held after the last change
 };
 
 // The edit field leaves the shortcuts for Cut, Copy and Paste to the window's
@@ -65,67 +68,22 @@ protected:
     }
 };
 
-// The list of names. Its rows are elided to its width before the style lays
-// them out, so that a name of 32,767 characters is drawn as quickly as a short
-// one; they never scroll sideways.
-class NameList : public QListView
-{
-public:
-    explicit NameList(QWidget *parent) : QListView(parent)
-    {
-        setItemDelegate(new Delegate(this));
-        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    }
-
-protected:
-    // Data of the model's own roles (the points) is not shown: a change of it
-    // alone must not make QListView lay out every row anew.
-    void dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
-                     const QList<int> &roles) override
-    {
-        if (!roles.isEmpty() && std::all_of(roles.cbegin(), roles.cend(),
-                                            [](int role) { return role >= Qt::UserRole; }))
-            return;
-        QListView::dataChanged(topLeft, bottomRight, roles);
-    }
-
-private:
-    class Delegate : public QStyledItemDelegate
-    {
-    public:
-        explicit Delegate(NameList *list) : QStyledItemDelegate(list), m_list(list) {}
-
-    protected:
-        void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
-        {
-            QStyledItemDelegate::initStyleOption(option, index);
-            const int margin =
-                m_list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_list) + 1;
-            option->text = elidedText(option->text, option->fontMetrics,
-                                      m_list->viewport()->width() - 2 * margin);
-        }
-
-    private:
-        NameList *m_list;
-    };
-};
-
 } // namespace
 
 SimpleComboBox::SimpleComboBox(QWidget *parent)
-    : QWidget(parent), m_edit(new SelectionEdit(this)), m_list(new NameList(this))
+    : QWidget(parent), m_edit(new SelectionEdit(this)), m_list(new QListView(this))
 {
     m_edit->setObjectName(QStringLiteral("edit"));
+    m_edit->setAccessibleName(scoring::texts::CandidateField);
     m_edit->setValidator(new SingleLineValidator(m_edit));
-    m_edit->setAccessibleName(tr("Kandidat"));
     m_edit->installEventFilter(this); // Up, Down, Page Up and Page Down pick entries
 
     m_list->setObjectName(QStringLiteral("list"));
-    m_list->setAccessibleName(tr("Kandidatenliste"));
+    m_list->setAccessibleName(scoring::texts::CandidateList);
     m_list->setFocusPolicy(Qt::NoFocus);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setUniformItemSizes(true); // keeps a list of 32,767 names quick
-    m_list->setTextElideMode(Qt::ElideRight);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // long names are elided
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -15,13 +15,12 @@ namespace mainwindow {
 // Up and Page Down in the edit field, puts the entry's name (its EditRole, the
 // name as stored) into the edit field, selected, and leaves the focus there:
 // the list never takes it. Rows show the DisplayRole, elided to the list's
-// width. The edit field holds a single line; a paste or drop of several lines
-// keeps the first.
+// width. The edit field holds a single line without control characters
+// (keepOneLine).
 // When the model is reset (the list cleared), the edit field is emptied too.
 class SimpleComboBox : public QWidget
 {
     Q_OBJECT
-    Q_PROPERTY(QString text READ text USER true)
 
 public:
     explicit SimpleComboBox(QWidget *parent = nullptr);
@@ -31,7 +30,6 @@ public:
     QString text() const;
 
     QLineEdit *lineEdit() const { return m_edit; }
-    QListView *listView() const { return m_list; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

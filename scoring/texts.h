@@ -4,9 +4,11 @@
 
 #include <QString>
 
-// Every text the scoring commands show, in one place. A name in them is
-// closed after itself (closeDirectionalRuns): a direction it leaves open
-// must not turn the rest of the text round.
+// Every text the main window shows that its layout does not hold, in one
+// place: the results of the scoring commands, the questions and answers of its
+// menus, and the names screen readers say for its unlabelled controls. A name
+// in them is closed after itself (closeDirectionalRuns): a direction it leaves
+// open must not turn the rest of the text round.
 namespace scoring::texts {
 
 inline const QString OpeningHint = QStringLiteral("Kandidat eingeben und auf \"+1 Punkt\" klicken");
@@ -40,5 +42,10 @@ inline const QString RosterFull = QStringLiteral("Höchstens 32767 Kandidaten m�
 inline const QString NewQuizTitle = QStringLiteral("Neues Quiz");
 inline const QString NewQuizQuestion =
     QStringLiteral("Wirklich neu anfangen?\r\nAlle Kandidaten und Punktestände werden gelöscht!");
+
+inline const QString NoHelp = QStringLiteral("Keine Hilfe verfügbar.");
+
+inline const QString CandidateField = QStringLiteral("Kandidat");
+inline const QString CandidateList = QStringLiteral("Kandidaten");
 
 } // namespace scoring::texts

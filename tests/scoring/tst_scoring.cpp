@@ -1,6 +1,5 @@
 #include "scoring/commands.h"
 #include "scoring/roster.h"
-#include "scoring/singleline.h"
 #include "scoring/standings.h"
 
 #include "support/referencequiz.h"
@@ -75,24 +74,6 @@ private slots:
         QVERIFY(scoring::standingsLine(roster).endsWith(u" 9999 -9999P, Anna 2147483646P, "_qs));
         scoring::removeCandidate(roster, u"1"_qs);
         QCOMPARE(*scoring::awardPoint(roster, u"Neu"_qs).status, u"+1P für Neueinstieg 'Neu'"_qs);
-    }
-    // The edit field's one-line rule: what it keeps of a text with line
-    // breaks, and where the cursor goes.
-    void keepFirstLine()
-    {
-        QList<std::tuple<QString, int, QString, int>> cases{
-            {u"Anna"_qs, 4, u"Anna"_qs, 4},
-            {u"abX\nYcd"_qs, 5, u"abXcd"_qs, 3}, // pasted in the middle
-            {u"A\rB\r\nC"_qs, 6, u"A"_qs, 1},    // several lines
-            {u"A\nB"_qs, 0, u"AB"_qs, 1}};       // the cursor before the break
-        for (const char16_t lineBreak : {u'\r', u'\n', u'\u0085', u'\u2028', u'\u2029'})
-            cases.append({u'A' + QChar(lineBreak) + u'B', 3, u"A"_qs, 1});
-        for (auto [text, cursor, kept, keptCursor] : cases) {
-            const bool cut = kept != text;
-            QCOMPARE(scoring::keepFirstLine(text, cursor), cut);
-            QCOMPARE(text, kept);
-            QCOMPARE(cursor, keptCursor);
-        }
     }
 };
 
