@@ -84,6 +84,12 @@ SimpleComboBox::SimpleComboBox(QWidget *parent)
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setUniformItemSizes(true); // keeps a list of 32,767 names quick
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // long names are elided
+    // The list fills its own background, under its frame, rather than its
+    // viewport: scaled by 1.25 or 1.5, the viewport rounds outwards and would
+    // paint over the frame's bottom line.
+    m_list->setAutoFillBackground(true);
+    m_list->setBackgroundRole(QPalette::Base);
+    m_list->viewport()->setAutoFillBackground(false);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
