@@ -51,6 +51,8 @@ private slots:
         QTest::newRow("folder with a backslash")
             << Missing << value("C:\\Tools\\") << QString() << QStringList();
         QTest::newRow("folder fills the buffer") << Missing << Full << QString() << QStringList();
+        QTest::newRow("folder of another type") // read as empty: the tool's name alone
+            << Missing << value("C:\\Tools", 2) << QString() << QStringList{u"\\MSINFO32.EXE"_qs};
         QTest::newRow("neither") << FakeSystem::failed(5) << Missing << QString() << QStringList();
         QTest::newRow("search fails") << Missing << Folder << u"search"_qs << QStringList();
         QTest::newRow("start fails") << Missing << Folder << u"start"_qs << QStringList{Tool};
@@ -64,9 +66,11 @@ private slots:
         FakeSystem system;
         system.values = {{"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO|PATH", tool},
                          {"SOFTWARE\\Microsoft\\Shared Tools Location|MSINFO", folder}};
-        system.files = {Tool.toStdString()};
+        system.files = {Tool.toStdString(), "\\MSINFO32.EXE"};
         system.failing = failing.toStdString();
-        QCOMPARE(about::StartSysInfo(system), started == QStringList{Tool} && failing.isEmpty());
+        const bool runs =
+            started.size() == 1 && started.first().endsWith(u"MSINFO32.EXE") && failing.isEmpty();
+        QCOMPARE(about::StartSysInfo(system), runs);
         QCOMPARE(system.started, started);
     }
 };

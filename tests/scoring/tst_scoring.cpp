@@ -1,9 +1,11 @@
+#include "scoring/bidi.h"
 #include "scoring/commands.h"
 #include "scoring/roster.h"
 #include "scoring/standings.h"
 
 #include "support/referencequiz.h"
 
+#include <QAbstractItemModelTester>
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -16,9 +18,11 @@ class tst_Scoring : public QObject
 
 private slots:
     // A long random run of every command against the reference, compared on
-    // all the window shows after each step. Some names meet often (case, blanks,
-    // umlauts, a zero-width space collation ignores, the empty name); some are
-    // any UTF-16 or direction controls, which each name must close after itself.
+    // all the window shows after each step, while Qt's model tester checks
+    // every signal the roster sends the list. Some names meet often (case,
+    // blanks, umlauts, a zero-width space collation ignores, the empty name);
+    // some are any UTF-16 or direction controls, which each name must close
+    // after itself.
     void randomRuns()
     {
         QStringList pool{u"Anna"_qs,       u"anna"_qs, u"Anna "_qs, u"Ärger"_qs,  u"Anton"_qs,
@@ -34,17 +38,26 @@ private slots:
             pool << name;
         }
         Roster roster;
+        QAbstractItemModelTester tester(&roster);
         ReferenceQuiz reference;
         for (int step = 0; step < 20000; ++step) {
             const QString name = pool.at(random.bounded(int(pool.size())));
             const int command = random.bounded(20);
-            const auto [outcome, expected] =
-                command == 0 ? std::pair{scoring::startNewQuiz(roster), reference.newQuiz()}
-                : command <= 3
-                    ? std::pair{scoring::removeCandidate(roster, name), reference.remove(name)}
-                : command <= 8
-                    ? std::pair{scoring::deductPoint(roster, name), reference.minus(name)}
-                    : std::pair{scoring::awardPoint(roster, name), reference.plus(name)};
+            scoring::Outcome outcome;
+            scoring::Outcome expected;
+            if (command == 0) {
+                outcome = scoring::startNewQuiz(roster);
+                expected = reference.newQuiz();
+            } else if (command <= 3) {
+                outcome = scoring::removeCandidate(roster, name);
+                expected = reference.remove(name);
+            } else if (command <= 8) {
+                outcome = scoring::deductPoint(roster, name);
+                expected = reference.minus(name);
+            } else {
+                outcome = scoring::awardPoint(roster, name);
+                expected = reference.plus(name);
+            }
             QCOMPARE(outcome.status, expected.status);
             QCOMPARE(outcome.rebuildStandings, expected.rebuildStandings);
             QCOMPARE(roster.rowCount(), reference.entries.size());
@@ -53,6 +66,8 @@ private slots:
                 QCOMPARE(roster.points(i), reference.entries.at(i).points);
             }
             QCOMPARE(scoring::standingsLine(roster), reference.line());
+            const qsizetype length = random.bounded(60);
+            QCOMPARE(scoring::standingsLine(roster, length), reference.line(length));
         }
     }
     // The two refusals no random run reaches: the point ceiling and the full list.
@@ -74,6 +89,27 @@ private slots:
         QVERIFY(scoring::standingsLine(roster).endsWith(u" 9999 -9999P, Anna 2147483646P, "_qs));
         scoring::removeCandidate(roster, u"1"_qs);
         QCOMPARE(*scoring::awardPoint(roster, u"Neu"_qs).status, u"+1P für Neueinstieg 'Neu'"_qs);
+    }
+
+    void closeDirectionalRuns_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("closed");
+        QTest::newRow("none open") << u"Anna"_qs << u"Anna"_qs;
+        QTest::newRow("an override in an isolate")
+            << u"\u2066\u202EA"_qs << u"\u2066\u202EA\u202C\u2069"_qs;
+        QTest::newRow("a pop inside an isolate closes nothing outside it")
+            << u"\u202B\u2067A\u202C"_qs << u"\u202B\u2067A\u202C\u2069\u202C"_qs;
+        QTest::newRow("an isolate's pop closes what was opened in it")
+            << u"\u202A\u2068\u202D\u202EA\u2069"_qs << u"\u202A\u2068\u202D\u202EA\u2069\u202C"_qs;
+        QTest::newRow("pops with nothing to close") << u"\u202C\u2069A"_qs << u"\u202C\u2069A"_qs;
+    }
+    // How a name is closed after itself, for the nestings a random name rarely holds.
+    void closeDirectionalRuns()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, closed);
+        QCOMPARE(scoring::closeDirectionalRuns(name), closed);
     }
 };
 

@@ -33,7 +33,9 @@ struct FakeClipboard : services::Clipboard
 {
     void setText(const QString &text) override
     {
-        content = broken ? throw std::runtime_error("Zwischenablage belegt") : text;
+        if (broken)
+            throw std::runtime_error("Zwischenablage belegt");
+        content = text;
     }
     QString text() const override { return content; }
     QString content;
@@ -45,7 +47,9 @@ struct FakeHelpViewer : services::HelpViewer
     QString helpFile() const override { return file; }
     void show(QWidget *, Request request) override
     {
-        requests << (broken ? throw std::runtime_error("Kein Hilfeprogramm") : request);
+        if (broken)
+            throw std::runtime_error("Kein Hilfeprogramm");
+        requests << request;
     }
     QString file;
     bool broken = false;
@@ -65,12 +69,16 @@ struct FakeSystem : services::System
     }
     bool isNormalFile(const std::string &path) const override
     {
-        return failing == "search" ? throw std::runtime_error("search") : files.count(path) > 0;
+        if (failing == "search")
+            throw std::runtime_error("search");
+        return files.count(path) > 0;
     }
     bool startProgram(const std::string &path) const override
     {
         started << QString::fromStdString(path);
-        return failing == "start" ? throw std::runtime_error("start") : files.count(path) > 0;
+        if (failing == "start")
+            throw std::runtime_error("start");
+        return files.count(path) > 0;
     }
     static services::ValueRead failed(std::int32_t code) { return {code, 0, {}}; }
 

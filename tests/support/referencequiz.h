@@ -30,8 +30,10 @@ public:
             return {};
         if (entry && entry->points == std::numeric_limits<qint32>::max())
             return {u"Mehr als 2147483647P nicht möglich."_qs, false};
-        if (entry)
-            return ++entry->points, Step{u"+1P für '"_qs + closed(name) + u'\'', true};
+        if (entry) {
+            ++entry->points;
+            return {u"+1P für '"_qs + closed(name) + u'\'', true};
+        }
         if (entries.size() == 32767)
             return {u"Höchstens 32767 Kandidaten möglich."_qs, false};
         const auto after = [this, &name](const Entry &other) {
@@ -48,7 +50,8 @@ public:
             return {std::nullopt, !name.isEmpty()};
         if (entry->points == 0)
             return {u"Weniger als 0P nicht möglich."_qs, true};
-        return --entry->points, Step{u"-1P für '"_qs + closed(name) + u'\'', true};
+        --entry->points;
+        return {u"-1P für '"_qs + closed(name) + u'\'', true};
     }
     Step remove(const QString &name)
     {
@@ -65,11 +68,17 @@ public:
         entries.clear();
         return {u"Kandidat eingeben und auf \"+1 Punkt\" klicken"_qs, true};
     }
-    QString line() const
+    // The line, or whole entries until it holds at least `length` characters.
+    QString line(qsizetype length = std::numeric_limits<qsizetype>::max()) const
     {
-        QString line = entries.isEmpty() ? QString() : u"/me --Punkte--  "_qs;
-        for (const Entry &entry : entries)
+        if (entries.isEmpty())
+            return {};
+        QString line = u"/me --Punkte--  "_qs;
+        for (const Entry &entry : entries) {
+            if (line.size() >= length)
+                break;
             line += closed(entry.name) + u' ' + QString::number(entry.points) + u"P, "_qs;
+        }
         return line;
     }
 
