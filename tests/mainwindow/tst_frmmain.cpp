@@ -132,8 +132,6 @@ private slots:
         QTest::newRow("+1 Punkt, new name")
             << u"Bernd"_qs << u"cmdPlus"_qs << 1 << QStringList{u"+1P für Neueinstieg 'Bernd'"_qs}
             << u"Anna 1P, Bernd 1P, "_qs;
-        QTest::newRow("-1 Punkt") << u"Anna"_qs << u"cmdMinus"_qs << 1
-                                  << QStringList{u"-1P für 'Anna'"_qs} << u"Anna 0P, "_qs;
         QTest::newRow("-1 Punkt, refused twice")
             << u"Anna"_qs << u"cmdMinus"_qs << 3
             << QStringList{u"-1P für 'Anna'"_qs, belowZero, belowZero} << u"Anna 0P, "_qs;
@@ -182,8 +180,6 @@ private slots:
         QTest::addColumn<int>("key");
         QTest::addColumn<bool>("pressed");
         QTest::newRow("Return") << u"cmdPlus"_qs << int(Qt::Key_Return) << true;
-        QTest::newRow("Enter") << u"cmdPlus"_qs << int(Qt::Key_Enter) << true;
-        QTest::newRow("Space") << u"cmdPlus"_qs << int(Qt::Key_Space) << true;
         QTest::newRow("Escape") << u"cmdPlus"_qs << int(Qt::Key_Escape) << false;
         QTest::newRow("Return in the edit field") << u"edit"_qs << int(Qt::Key_Return) << false;
         QTest::newRow("Escape in the edit field") << u"edit"_qs << int(Qt::Key_Escape) << false;
@@ -268,7 +264,6 @@ private slots:
         QTest::addColumn<int>("cursor");
         QTest::addColumn<QString>("kept");
         QTest::addColumn<int>("keptCursor");
-        QTest::newRow("plain") << u"Ann"_qs << u"Anna"_qs << 4 << u"Anna"_qs << 4;
         QTest::newRow("pasted in the middle")
             << u"Anna"_qs << u"AnX\nYna"_qs << 5 << u"AnXna"_qs << 3;
         QTest::newRow("set whole") << u"Anna"_qs << u"AnX\nYna"_qs << 7 << u"AnXna"_qs << 3;
@@ -277,21 +272,15 @@ private slots:
         QTest::newRow("next line") << QString() << u"A\u0085B"_qs << 3 << u"A"_qs << 1;
         QTest::newRow("line separator") << QString() << u"A\u2028B"_qs << 3 << u"A"_qs << 1;
         QTest::newRow("paragraph separator") << QString() << u"A\u2029B"_qs << 3 << u"A"_qs << 1;
-        QTest::newRow("NUL, BEL, ESC") << QString() << u"Null\0Byte\aBell\x1b[31mRot"_qs << 22
-                                       << u"NullByteBell[31mRot"_qs << 19;
-        QTest::newRow("chat formatting codes") << QString()
-                                               << u"\x02\x03\x0f\x16\x1d\x1f"
-                                                  "A"_qs
-                                               << 7 << u"A"_qs << 1;
-        QTest::newRow("DEL and C1 controls")
-            << QString() << u"A\x7f\u0080\u009fB"_qs << 5 << u"AB"_qs << 2;
+        QTest::newRow("NUL, BEL, ESC, chat codes")
+            << QString() << u"N\u0000B\u0007E\u001B[1m\u0002\u001F!"_qs << 11 << u"NBE[1m!"_qs << 6;
+        QTest::newRow("DEL, C1 controls")
+            << QString() << u"A\u007F\u0080\u009FB"_qs << 5 << u"AB"_qs << 2;
         QTest::newRow("tab") << QString() << u"A\tB"_qs << 3 << u"A B"_qs << 3;
-        QTest::newRow("cursor after a dropped control") << QString()
-                                                        << u"A\x01"
-                                                           "BC"_qs
-                                                        << 3 << u"ABC"_qs << 2;
-        QTest::newRow("printable neighbours stay")
-            << QString() << u"\x20~\u00a0\u2028"_qs << 3 << u" ~\u00a0"_qs << 3;
+        QTest::newRow("cursor after a control")
+            << QString() << u"A\u0001BC"_qs << 3 << u"ABC"_qs << 2;
+        QTest::newRow("printable neighbours")
+            << QString() << u" ~\u00A0"_qs << 3 << u" ~\u00A0"_qs << 3;
     }
     // What the edit field keeps of a text, and where its cursor goes.
     void keepOneLine()
@@ -333,10 +322,6 @@ private slots:
         QCOMPARE(edit()->text(), u"AnXna"_qs);
     }
 
-    // Up and Down in the edit field move through the list by one, Page Up and
-    // Page Down by what the list shows less one; the name is put in, selected,
-    // and the list never takes the focus. With Shift or Ctrl held, the keys
-    // are the edit field's own.
     void pickByKey_data()
     {
         QTest::addColumn<int>("key");
@@ -345,17 +330,14 @@ private slots:
         QTest::addColumn<int>("to");   // -1: a page on from `from`
         QTest::addColumn<bool>("picks");
         QTest::newRow("Up, no entry yet") << int(Qt::Key_Up) << 0 << -1 << 0 << true;
-        QTest::newRow("Down, no entry yet") << int(Qt::Key_Down) << 0 << -1 << 0 << true;
         QTest::newRow("Down") << int(Qt::Key_Down) << 0 << 3 << 4 << true;
-        QTest::newRow("Up") << int(Qt::Key_Up) << 0 << 3 << 2 << true;
         QTest::newRow("Up at the top") << int(Qt::Key_Up) << 0 << 0 << 0 << true;
         QTest::newRow("Down at the bottom") << int(Qt::Key_Down) << 0 << 19 << 19 << true;
-        QTest::newRow("Down on the keypad")
-            << int(Qt::Key_Down) << int(Qt::KeypadModifier) << 3 << 4 << true;
+        QTest::newRow("Up on the keypad")
+            << int(Qt::Key_Up) << int(Qt::KeypadModifier) << 3 << 2 << true;
         QTest::newRow("Page Down") << int(Qt::Key_PageDown) << 0 << 2 << -1 << true;
         QTest::newRow("Page Up") << int(Qt::Key_PageUp) << 0 << 19 << -1 << true;
         QTest::newRow("Page Down at the bottom") << int(Qt::Key_PageDown) << 0 << 17 << 19 << true;
-        QTest::newRow("Page Up at the top") << int(Qt::Key_PageUp) << 0 << 2 << 0 << true;
         QTest::newRow("Shift+Down")
             << int(Qt::Key_Down) << int(Qt::ShiftModifier) << 3 << 3 << false;
         QTest::newRow("Ctrl+Up") << int(Qt::Key_Up) << int(Qt::ControlModifier) << 3 << 3 << false;
