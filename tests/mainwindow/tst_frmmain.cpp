@@ -95,6 +95,14 @@ private slots:
         }
     }
 
+    // The window can be minimized, but neither maximized nor resized.
+    void fixedWindow()
+    {
+        QCOMPARE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint), false);
+        QCOMPARE(window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint), true);
+        QCOMPARE(window->minimumSize(), window->maximumSize());
+    }
+
     // Every visible control has a name a screen reader can say, and the name
     // does not repeat what the reader says for its role anyway.
     void accessibleNames()
