@@ -21,6 +21,7 @@
 #include <QStyle>
 
 #include <exception>
+#include <mutex>
 
 namespace mainwindow {
 
@@ -65,10 +66,8 @@ frmMain::frmMain(const services::Services &services, QSettings *settings, QWidge
     // The last factory installed is asked first, so this must follow the
     // application's own, and it must come before any interface of the panel
     // is asked for, as interfaces are kept once made.
-    [[maybe_unused]] static const bool factoryInstalled = [] {
-        QAccessible::installFactory(statusPanelInterface);
-        return true;
-    }();
+    static std::once_flag factoryInstalled;
+    std::call_once(factoryInstalled, [] { QAccessible::installFactory(statusPanelInterface); });
     ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
