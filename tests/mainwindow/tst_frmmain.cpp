@@ -122,6 +122,27 @@ private slots:
         QCOMPARE(label()->caption(), u"/me --Punkte--  Anna 2P, Bernd 0P, Carla 2P, "_qs);
     }
 
+    // With the program's font, Arial's metric twin, the texts the layouts
+    // were drawn for are shown whole: the opening hint and the About window's.
+    void textsFit_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char *name :
+             {"panel", "lblTitle", "lblVersion", "lblDescription", "lblDisclaimer"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void textsFit()
+    {
+        QFETCH(QString, name);
+        QCOMPARE(QFontInfo(QApplication::font()).family(), u"Liberation Sans"_qs);
+        QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+        action(u"mnuHelpAbout"_qs)->trigger(); // sets the About window's texts
+        const QLabel *shown = child<QLabel>(name);
+        const QRect box = shown->contentsRect();
+        const int flags = int(shown->alignment()) | (shown->wordWrap() ? Qt::TextWordWrap : 0);
+        QCOMPARE(box.united(shown->fontMetrics().boundingRect(box, flags, shown->text())), box);
+    }
+
     // Up and Down in the edit field move through the list by one, Page Up and
     // Page Down by what the list shows; the name is put in, selected, and the
     // list never takes the focus.
