@@ -19,6 +19,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QStyle>
+#include <QWindow>
 
 #include <exception>
 #include <mutex>
@@ -109,10 +110,14 @@ frmMain::frmMain(const services::Services &services, QSettings *settings, QWidge
 frmMain::~frmMain() = default;
 
 // Puts the window where it was when the program last ended, before it is
-// first shown.
+// first shown. A window moved before it is shown is placed by its outer
+// corner, but only while its size stays: a size set at show() makes Qt place
+// the client area there instead (X11: static gravity), losing the frame on
+// every run. So the layout fixes the size first.
 void frmMain::Form_Load()
 {
-    const QRect titleBar(0, 0, sizeHint().width(), style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    layout()->activate();
+    const QRect titleBar(0, 0, width(), style()->pixelMetric(QStyle::PM_TitleBarHeight));
     QList<QRect> screens;
     for (const QScreen *screen : QGuiApplication::screens())
         screens << screen->geometry();
@@ -139,8 +144,11 @@ void frmMain::Form_Unload()
         if (window)
             window->close();
     }
+    // The native window measures its frame when asked; QWidget::pos()
+    // subtracts one noted at the last move, which may predate the frame.
+    const QWindow *native = windowHandle();
     if (m_settings && !isMinimized())
-        windowposition::save(*m_settings, pos());
+        windowposition::save(*m_settings, native ? native->framePosition() : pos());
 }
 
 void frmMain::guarded(void (frmMain::*handler)())

@@ -1,4 +1,5 @@
 #include "mainwindow/frmmain.h"
+#include "mainwindow/programfont.h"
 
 #include "support/fakes.h"
 
@@ -31,7 +32,11 @@ class tst_frmAbout : public QObject
     }
 
 private slots:
-    void initTestCase() { QApplication::setApplicationName(u"Wertungsbrett"_qs); }
+    void initTestCase()
+    {
+        QApplication::setApplicationName(u"Wertungsbrett"_qs);
+        mainwindow::useProgramFont();
+    }
     void init()
     {
         fx = std::make_unique<FakeServices>();
@@ -83,6 +88,26 @@ private slots:
         QCOMPARE(
             fx->boxes.shown,
             QStringList{u"plain|Wertungsbrett|System Information Is Unavailable At This Time"_qs});
+    }
+
+    void textsFit_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char *name :
+             {"panel", "lblTitle", "lblVersion", "lblDescription", "lblDisclaimer"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    // With the program's font, Arial's metric twin, the texts the layouts
+    // were drawn for are shown whole: the opening hint and the About window's.
+    void textsFit()
+    {
+        QFETCH(QString, name);
+        QCOMPARE(QFontInfo(QApplication::font()).family(), u"Liberation Sans"_qs);
+        leftOpen([](QDialog *) {}); // sets the About window's texts
+        const QLabel *shown = window->findChild<QLabel *>(name);
+        const QRect box = shown->contentsRect();
+        const int flags = int(shown->alignment()) | (shown->wordWrap() ? Qt::TextWordWrap : 0);
+        QCOMPARE(box.united(shown->fontMetrics().boundingRect(box, flags, shown->text())), box);
     }
 
     // Closing the main window closes the About window first.
