@@ -1,4 +1,7 @@
+#include "mainwindow/frmmain.h"
 #include "mainwindow/windowposition.h"
+
+#include "support/fakes.h"
 
 #include <QtTest>
 
@@ -95,6 +98,28 @@ private slots:
         wp::save(settings ? *settings : stale, {100, -4});
         if (!after.isNull())
             QCOMPARE(held(file), after);
+    }
+
+    void closing_data()
+    {
+        QTest::addColumn<bool>("minimized");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("normal") << false << QByteArray("[Settings]\nMainLeft=1005\nMainTop=1005\n");
+        QTest::newRow("minimized") << true << QByteArray("none");
+    }
+    // Closing the main window stores where it is, unless it is minimized.
+    void closing()
+    {
+        QFETCH(bool, minimized);
+        QFETCH(QByteArray, after);
+        FakeServices fx;
+        const auto settings = wp::openUserStore(u"Wertungsbrett"_qs);
+        mainwindow::frmMain window(fx.all(), settings.get());
+        window.show();
+        if (minimized)
+            window.showMinimized();
+        window.close();
+        QCOMPARE(held(dir->filePath(u"Wertungsbrett.conf"_qs)), after);
     }
 };
 
