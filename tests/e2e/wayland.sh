@@ -19,6 +19,9 @@ DISPLAY=$xwayland timeout 20 xdotool search --sync --onlyvisible --pid $! --name
     fail "no X window with no platform chosen"
 kill $! && wait $!
 stored=$'[Settings]\nMainLeft=4500\nMainTop=3000'
+# Qt's Wayland plugins leave leaks in libraries gone by the exit, which
+# LeakSanitizer cannot name; the X11 runs check the same code for leaks.
+export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0
 for ending in menu SIGTERM; do
     echo "$stored" >"$work/Wertungsbrett.conf"
     QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client "$program" 2>"$work/client.log" &
