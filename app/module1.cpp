@@ -67,8 +67,19 @@ int Main(int argc, char *argv[])
     // -qwindowgeometry, -stylesheet ...) must not reach it either: Qt gets
     // the program's name only. Both must outlive the application object.
     char fallbackName[] = "wertungsbrett";
-    char *qtArgv[] = {argc > 0 && argv[0] ? argv[0] : fallbackName, nullptr};
+    char *qtArgv[] = {argc > 0 && argv[0] ? argv[0] : fallbackName, nullptr, nullptr, nullptr};
     int qtArgc = 1;
+    // Under Wayland no program can place its window or learn where it is.
+    // Where the session offers XWayland too and the user chose no platform,
+    // the program runs on X11, as on an X11 desktop, and opens where it was;
+    // Wayland stays the fallback should XWayland not answer.
+    char platformOption[] = "-platform";
+    char x11First[] = "xcb;wayland";
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY") &&
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        qtArgv[qtArgc++] = platformOption;
+        qtArgv[qtArgc++] = x11First;
+    }
 
     const QtMessageHandler previousHandler = qInstallMessageHandler(holdMessage);
     QApplication application(qtArgc, qtArgv);

@@ -49,6 +49,14 @@ QAccessibleInterface *statusPanelInterface(const QString &, QObject *object)
     return nullptr;
 }
 
+// Wayland lets no program place its window or learn where it is: Qt answers
+// with the offset of its own decoration. Qt's WindowManagement capability
+// is set there all the same, so the platform is known by its name.
+bool placesWindows()
+{
+    return !QGuiApplication::platformName().startsWith(u"wayland");
+}
+
 // For commands that must not disturb the user: an error ends them quietly.
 template <typename Step> void quietly(Step step)
 {
@@ -113,9 +121,12 @@ frmMain::~frmMain() = default;
 // first shown. A window moved before it is shown is placed by its outer
 // corner, but only while its size stays: a size set at show() makes Qt place
 // the client area there instead (X11: static gravity), losing the frame on
-// every run. So the layout fixes the size first.
+// every run. So the layout fixes the size first. Where windows cannot be
+// placed, the compositor places it.
 void frmMain::Form_Load()
 {
+    if (!placesWindows())
+        return;
     layout()->activate();
     const QRect titleBar(0, 0, width(), style()->pixelMetric(QStyle::PM_TitleBarHeight));
     QList<QRect> screens;
@@ -132,7 +143,7 @@ void frmMain::closeEvent(QCloseEvent *event)
 
 // Closing the main window ends the program without a question: the other
 // windows close first, then the position is stored unless the window is
-// minimized.
+// minimized or its position is not known.
 void frmMain::Form_Unload()
 {
     QList<QPointer<QWidget>> others; // closing one may delete another
@@ -147,7 +158,7 @@ void frmMain::Form_Unload()
     // The native window measures its frame when asked; QWidget::pos()
     // subtracts one noted at the last move, which may predate the frame.
     const QWindow *native = windowHandle();
-    if (m_settings && !isMinimized())
+    if (m_settings && !isMinimized() && placesWindows())
         windowposition::save(*m_settings, native ? native->framePosition() : pos());
 }
 
