@@ -39,6 +39,21 @@ class tst_Program : public QObject
         return {at(u"X:"_qs) - frame.value(0).toInt(), at(u"Y:"_qs) - frame.value(2).toInt()};
     }
 
+    // The font files a process has opened.
+    static QStringList fontsOpened(const QString &pid)
+    {
+        QFile maps(u"/proc/%1/maps"_qs.arg(pid));
+        QStringList fonts;
+        if (maps.open(QIODevice::ReadOnly)) {
+            const QRegularExpression font(u"[^/]+\\.[ot]tf$"_qs);
+            for (const QString &line : QString::fromUtf8(maps.readAll()).split(u'\n'))
+                fonts << font.match(line).captured();
+        }
+        fonts.removeAll(QString());
+        fonts.removeDuplicates();
+        return fonts;
+    }
+
 private slots:
     void startAndEnd_data()
     {
@@ -75,8 +90,11 @@ private slots:
         }
         QTemporaryDir config;
         QFile file(config.filePath(u"Wertungsbrett.conf"_qs));
-        QVERIFY(store.isNull() || (file.open(QIODevice::WriteOnly) && file.write(store) > 0));
-        file.close();
+        if (!store.isNull()) {
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QCOMPARE(file.write(store), store.size());
+            file.close();
+        }
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
         for (int start = 0; start < 3; ++start) {
             QProcess program;
@@ -89,6 +107,8 @@ private slots:
                 xdotool(u"search --sync --onlyvisible --pid %1 --name ^Wertungsbrett$"_qs.arg(pid))
                     .section(u'\n', 0, 0);
             QCOMPARE(outerCorner(window), corner);
+            // Its menus too draw with the program's font, Arial's metric twin.
+            QTRY_COMPARE(fontsOpened(pid), QStringList{u"LiberationSans-Regular.ttf"_qs});
             xdotool(u"windowfocus --sync "_qs + window);
             if (!keys.isEmpty())
                 xdotool(u"key --delay 100 "_qs + keys);
