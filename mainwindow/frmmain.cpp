@@ -8,7 +8,6 @@
 #include "scoring/standings.h"
 #include "scoring/texts.h"
 
-#include <QAccessible>
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
@@ -35,7 +34,7 @@ namespace {
 // a point for the first one 0.8 ms (bench_longnames).
 constexpr qsizetype ShownLength = 512;
 // How much of the line a screen reader hears from the copy button: all of it
-// up to about a hundred candidates. Building the whole line at 32,767
+// up to about two hundred candidates. Building the whole line at 32,767
 // candidates took 3 to 6 ms, more than a click may cost.
 constexpr qsizetype DescribedLength = 4096;
 
@@ -43,9 +42,9 @@ constexpr qsizetype DescribedLength = 4096;
 // text they ignore. The status panel is one, so that every result is heard.
 QAccessibleInterface *statusPanelInterface(const QString &, QObject *object)
 {
-    auto *widget = qobject_cast<QWidget *>(object);
-    if (widget && widget->objectName() == u"panel" && qobject_cast<QLabel *>(widget))
-        return new QAccessibleWidget(widget, QAccessible::Notification);
+    auto *label = qobject_cast<QLabel *>(object);
+    if (label && label->objectName() == u"panel")
+        return new QAccessibleWidget(label, QAccessible::Notification);
     return nullptr;
 }
 
