@@ -2,8 +2,7 @@
 
 #include <QString>
 
-// The texts the About window computes when it opens; its fixed texts are in
-// its layout.
+// The texts the About window shows that its layout does not hold.
 namespace about::texts {
 
 inline QString version(qint16 major, qint16 minor, qint16 revision)
@@ -16,5 +15,7 @@ inline const QString Description =
                    "Freeware.\n"
                    "\n\n\n"
                    "© 2026 Die Wertungsbrett-Entwickler");
+
+inline const QString Unavailable = QStringLiteral("System Information Is Unavailable At This Time");
 
 } // namespace about::texts

@@ -42,7 +42,7 @@ void frmAbout::cmdSysInfo_Click()
 {
     if (!StartSysInfo(m_services.system))
         m_services.messageBoxes.tell(this, QGuiApplication::applicationDisplayName(),
-                                     QString::fromUtf8(UnavailableText));
+                                     texts::Unavailable);
 }
 
 } // namespace about

@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 namespace services {
 class System;
@@ -17,9 +16,6 @@ namespace about {
 inline constexpr std::uint32_t RegSz = 1;
 inline constexpr std::uint32_t RegDword = 4;
 
-inline constexpr std::string_view UnavailableText =
-    "System Information Is Unavailable At This Time";
-
 // Reads one registry value as text into KeyVal. False when the key or the
 // value cannot be read; KeyVal is then empty. A string value gives its text, a
 // DWORD its decimal digits; any other type leaves KeyVal as it was. Throws
@@ -28,7 +24,7 @@ bool GetKeyValue(const services::System &system, std::int32_t KeyRoot, const std
                  const std::string &SubKeyRef, std::string &KeyVal);
 
 // Looks the tool up and starts it. False when that failed for any reason: the
-// caller then shows UnavailableText.
+// caller then says that the tool is unavailable.
 bool StartSysInfo(const services::System &system);
 
 } // namespace about
