@@ -39,6 +39,23 @@ class tst_Program : public QObject
         return {at(u"X:"_qs) - frame.value(0).toInt(), at(u"Y:"_qs) - frame.value(2).toInt()};
     }
 
+    // Whether, in the column at `x`, the first run of white taller than 40
+    // pixels (the list's rows) ends in a line rather than the background.
+    static bool listFramed(const QImage &shot, int x)
+    {
+        int white = 0;
+        for (int y = 0; y < shot.height(); ++y) {
+            if (shot.pixelColor(x, y) == Qt::white) {
+                ++white;
+                continue;
+            }
+            if (white > 40)
+                return shot.pixelColor(x, y) != shot.pixelColor(1, y);
+            white = 0;
+        }
+        return false;
+    }
+
     // The font files a process has opened.
     static QStringList fontsOpened(const QString &pid)
     {
@@ -132,6 +149,36 @@ private slots:
                          .toUtf8());
             file.close();
         }
+    }
+
+    void scaled_data()
+    {
+        QTest::addColumn<QByteArray>("scale");
+        QTest::newRow("125 %") << QByteArray("1.25");
+        QTest::newRow("150 %") << QByteArray("1.5");
+        QTest::newRow("200 %") << QByteArray("2");
+    }
+    // On a scaled screen the list keeps the bottom line of its frame: below
+    // the white of its rows, a line, not the window's background.
+    void scaled()
+    {
+        QFETCH(QByteArray, scale);
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"QT_SCALE_FACTOR"_qs, QString::fromLatin1(scale));
+        const QTemporaryDir config;
+        environment.insert(u"XDG_CONFIG_HOME"_qs, config.path());
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(WERTUNGSBRETT_PROGRAM), {});
+        const QString window =
+            xdotool(u"search --sync --onlyvisible --pid %1 --name ^Wertungsbrett$"_qs.arg(
+                        program.processId()))
+                .section(u'\n', 0, 0);
+        const int x = int(124 * scale.toDouble()); // the middle of the list
+        QTRY_VERIFY(listFramed(
+            QGuiApplication::primaryScreen()->grabWindow(window.toULongLong()).toImage(), x));
+        program.kill();
+        program.waitForFinished();
     }
 };
 
