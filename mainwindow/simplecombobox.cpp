@@ -81,7 +81,6 @@ SimpleComboBox::SimpleComboBox(QWidget *parent)
     m_list->setObjectName(QStringLiteral("list"));
     m_list->setAccessibleName(scoring::texts::CandidateList);
     m_list->setFocusPolicy(Qt::NoFocus);
-    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setUniformItemSizes(true); // keeps a list of 32,767 names quick
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // long names are elided
     // The list fills its own background, under its frame, rather than its

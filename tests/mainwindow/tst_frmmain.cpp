@@ -252,7 +252,7 @@ private slots:
             << u"Anna"_qs << u"AnX\nYna"_qs << 5 << u"AnXna"_qs << 3;
         QTest::newRow("set whole") << u"Anna"_qs << u"AnX\nYna"_qs << 7 << u"AnXna"_qs << 3;
         QTest::newRow("several lines") << QString() << u"A\rB\r\nC"_qs << 6 << u"A"_qs << 1;
-        QTest::newRow("cursor before the break") << QString() << u"A\nB"_qs << 0 << u"A"_qs << 1;
+        QTest::newRow("cursor at the break") << QString() << u"A\nB"_qs << 1 << u"A"_qs << 1;
         QTest::newRow("next line") << QString() << u"A\u0085B"_qs << 3 << u"A"_qs << 1;
         QTest::newRow("line separator") << QString() << u"A\u2028B"_qs << 3 << u"A"_qs << 1;
         QTest::newRow("paragraph separator") << QString() << u"A\u2029B"_qs << 3 << u"A"_qs << 1;
