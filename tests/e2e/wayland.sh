@@ -24,14 +24,17 @@ stored=$'[Settings]\nMainLeft=4500\nMainTop=3000'
 export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0
 for ending in menu SIGTERM; do
     echo "$stored" >"$work/Wertungsbrett.conf"
-    QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client "$program" 2>"$work/client.log" &
-    awaits 'attach(wl_buffer' "$work/client.log" "no window shown on Wayland"
+    log=$work/$ending.log # one each: the last one's would be read before it is emptied
+    QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client "$program" 2>"$log" &
+    awaits 'attach(wl_buffer' "$log" "no window shown on Wayland"
     if [ $ending = SIGTERM ]; then
         kill $!
-    else # into weston's window, which passes it on to the active one
-        xdotool key alt+d
-        awaits 'xdg_popup@[0-9]*\.configure' "$work/client.log" "no menu opened"
-        xdotool key b
+    else # into weston's window, which passes it on to the active one. The keys
+        # stay down until the menu is shown: weston refuses a menu asked for after
+        # they are up, as happens on a loaded machine.
+        xdotool keydown alt+d
+        awaits '] xdg_popup@[0-9]*\.configure' "$log" "no menu opened"
+        xdotool keyup alt+d key b
     fi
     wait $! || fail "Wayland, $ending: status $?"
     [ "$(cat "$work/Wertungsbrett.conf")" = "$stored" ] || fail "Wayland, $ending: position stored"
