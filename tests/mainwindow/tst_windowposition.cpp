@@ -71,6 +71,9 @@ private slots:
         QTest::newRow("lock held elsewhere") // by a program on another machine
             << linked + u" && printf '4711\\nQuiz\\nanderer-rechner\\n' >$f.lock"_qs
             << QPoint(200, 300) << QByteArray("-> [Settings]\nMainLeft=3000\nMainTop=4500\n");
+        QTest::newRow("lock is a link") // even one to a regular file
+            << linked + u" && printf 'fremd' >other && ln -s other $f.lock"_qs << defaults
+            << QByteArray("-> [Settings]\nMainLeft=3000\nMainTop=4500\n");
         QTest::newRow("FIFO") << u"mkfifo $f"_qs << defaults << QByteArray("special");
         QTest::newRow("link to a device")
             << u"ln -s /dev/null $f"_qs << defaults << QByteArray("-> special");
