@@ -96,6 +96,13 @@ private slots:
         }
     }
 
+    // The edit field and the list fill the candidate box, one right under the other.
+    void candidateBox()
+    {
+        QCOMPARE(edit()->geometry().united(list()->geometry()), child(u"cboKandidaten"_qs)->rect());
+        QCOMPARE(list()->y(), edit()->height());
+    }
+
     // The window can be minimized, but neither maximized nor resized.
     void fixedWindow()
     {
