@@ -31,7 +31,8 @@ for ending in menu SIGTERM; do
         kill $!
     else # into weston's window, which passes it on to the active one. The keys
         # stay down until the menu is shown: weston refuses a menu asked for after
-        # they are up, as happens on a loaded machine.
+        # they are up, as happens on a loaded machine, and Qt logs the configure
+        # of a refused one as "discarded".
         xdotool keydown alt+d
         awaits '] xdg_popup@[0-9]*\.configure' "$log" "no menu opened"
         xdotool keyup alt+d key b
