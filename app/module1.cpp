@@ -118,8 +118,8 @@ int Main(int argc, char *argv[])
     // Qt 6.4 on Wayland can hang while it disconnects: its event thread waits
     // for a read of the connection that is never made, and the teardown waits
     // for that thread (21 exits of 40 on a loaded machine). Nothing is stored
-    // on Wayland, so the program ends without that teardown.
-    if (QGuiApplication::platformName().startsWith(u"wayland")) {
+    // where windows cannot be placed, so the program ends without that teardown.
+    if (!mainwindow::windowposition::placesWindows()) {
         std::fflush(nullptr);
         std::_Exit(status);
     }

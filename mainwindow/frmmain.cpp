@@ -48,14 +48,6 @@ QAccessibleInterface *statusPanelInterface(const QString &, QObject *object)
     return nullptr;
 }
 
-// Wayland lets no program place its window or learn where it is: Qt answers
-// with the offset of its own decoration. Qt's WindowManagement capability
-// is set there all the same, so the platform is known by its name.
-bool placesWindows()
-{
-    return !QGuiApplication::platformName().startsWith(u"wayland");
-}
-
 // For commands that must not disturb the user: an error ends them quietly.
 template <typename Step> void quietly(Step step)
 {
@@ -124,7 +116,7 @@ frmMain::~frmMain() = default;
 // placed, the compositor places it.
 void frmMain::Form_Load()
 {
-    if (!placesWindows())
+    if (!windowposition::placesWindows())
         return;
     layout()->activate();
     const QRect titleBar(0, 0, width(), style()->pixelMetric(QStyle::PM_TitleBarHeight));
@@ -157,7 +149,7 @@ void frmMain::Form_Unload()
     // The native window measures its frame when asked; QWidget::pos()
     // subtracts one noted at the last move, which may predate the frame.
     const QWindow *native = windowHandle();
-    if (m_settings && !isMinimized() && placesWindows())
+    if (m_settings && !isMinimized() && windowposition::placesWindows())
         windowposition::save(*m_settings, native ? native->framePosition() : pos());
 }
 

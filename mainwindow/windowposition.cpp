@@ -1,6 +1,7 @@
 #include "mainwindow/windowposition.h"
 
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QLockFile>
 #include <QSettings>
@@ -72,6 +73,11 @@ int readPixels(const QSettings *settings, const QString &key)
 }
 
 } // namespace
+
+bool placesWindows()
+{
+    return !QGuiApplication::platformName().startsWith(u"wayland");
+}
 
 std::unique_ptr<QSettings> openUserStore(const QString &program)
 {

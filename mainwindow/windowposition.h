@@ -13,6 +13,12 @@ class QSettings;
 // "MainLeft" and "MainTop".
 namespace mainwindow::windowposition {
 
+// Whether the platform lets the program place its window and learn where it
+// is. Wayland does neither: Qt answers with the offset of its own decoration.
+// Qt's WindowManagement capability is set there all the same, so the
+// platform is known by its name.
+bool placesWindows();
+
 // The user's own settings file of `program` in the user's configuration
 // folder, and no machine-wide file beside it. Null when that file or its
 // lock is something other than a regular file (or a link to one): a FIFO
