@@ -71,18 +71,19 @@ bench:
 # Redraws the pictures derived from the sources in resources/, which are
 # committed: the hicolor sizes of icon.svg, each XPM at twice its size (every
 # pixel a 2 x 2 block) for scaled screens, and the Windows icon holding the
-# three 32 x 32 icon pictures.
+# 32 x 32 icon pictures (icon-*.xpm).
 ICON_ID := $(basename $(notdir $(wildcard resources/desktop/*.desktop)))
+XPMS    := $(filter-out %@2x.xpm,$(notdir $(wildcard resources/*.xpm)))
 icons:
 	@tools/ensure-packages $(ICON_PACKAGES)
 	@cd resources && for size in 16 32 48 64 128 256; do \
 	    mkdir -p hicolor/$${size}x$$size/apps && \
 	    rsvg-convert -w $$size -h $$size icon.svg -o hicolor/$${size}x$$size/apps/$(ICON_ID).png || exit; \
 	done
-	@cd resources && for name in new cut copy paste icon-color icon-mono icon-green; do \
-	    convert $$name.xpm -sample 200% $$name@2x.xpm || exit; \
+	@cd resources && for xpm in $(XPMS); do \
+	    convert $$xpm -sample 200% $${xpm%.xpm}@2x.xpm || exit; \
 	done
-	@cd resources && convert icon-color.xpm icon-mono.xpm icon-green.xpm wertungsbrett.ico
+	@cd resources && convert $(filter icon-%,$(XPMS)) wertungsbrett.ico
 
 clean:
 	rm -rf build

@@ -5,6 +5,7 @@
 #include "about/sysinfo.h"
 
 #include <QGuiApplication>
+#include <QVersionNumber>
 
 namespace about {
 
@@ -32,8 +33,11 @@ void frmAbout::showModal()
 
 void frmAbout::Form_Load()
 {
-    ui->lblVersion->setText(texts::version(WERTUNGSBRETT_VERSION_MAJOR, WERTUNGSBRETT_VERSION_MINOR,
-                                           WERTUNGSBRETT_VERSION_REVISION));
+    // Major, minor and revision: the fourth field, not the build number.
+    const QVersionNumber version =
+        QVersionNumber::fromString(QCoreApplication::applicationVersion());
+    ui->lblVersion->setText(
+        texts::version(version.segmentAt(0), version.segmentAt(1), version.segmentAt(3)));
     ui->lblTitle->setText(QGuiApplication::applicationDisplayName());
     ui->lblDescription->setText(texts::Description);
 }

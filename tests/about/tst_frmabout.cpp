@@ -35,6 +35,7 @@ private slots:
     void initTestCase()
     {
         QApplication::setApplicationName(u"Wertungsbrett"_qs);
+        QApplication::setApplicationVersion(u"1.5.0.12"_qs); // the build number is not shown
         mainwindow::useProgramFont();
     }
     void init()
@@ -58,7 +59,7 @@ private slots:
             QTest::keyClick(about->focusWidget(), Qt::Key_Space);
         });
         QCOMPARE(open, false);
-        QCOMPARE(seen, (QStringList{u"owned"_qs, u"Wertungsbrett"_qs, u"Version 1.0.3"_qs,
+        QCOMPARE(seen, (QStringList{u"owned"_qs, u"Wertungsbrett"_qs, u"Version 1.5.12"_qs,
                                     u"Zum Zählen der Punkte von Kandidaten eines Quiz."_qs,
                                     u"cmdOK"_qs}));
     }
