@@ -3,6 +3,7 @@
 #include "app/endsignals.h"
 #include "mainwindow/frmmain.h"
 #include "mainwindow/programfont.h"
+#include "mainwindow/statuspanel.h"
 #include "mainwindow/windowposition.h"
 #include "services/services.h"
 
@@ -96,6 +97,7 @@ int Main(int argc, char *argv[])
     // Lets the desktop find the program's entry and icon for its window.
     QApplication::setDesktopFileName(QStringLiteral(WERTUNGSBRETT_ID));
     mainwindow::useProgramFont();
+    mainwindow::StatusPanel::installAccessibility();
 
     // The program speaks German whatever the desktop's language: Qt's own
     // buttons ("Ja", "Nein", "Abbrechen") must match.

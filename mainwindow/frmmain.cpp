@@ -2,51 +2,42 @@
 #include "ui_frmmain.h"
 
 #include "about/frmabout.h"
+#include "mainwindow/mainwindowtexts.h"
+#include "mainwindow/simplecombobox.h"
 #include "mainwindow/windowposition.h"
 #include "scoring/commands.h"
 #include "scoring/roster.h"
 #include "scoring/standings.h"
 #include "scoring/texts.h"
 
-#include <QAccessibleWidget>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QListView>
 #include <QPointer>
 #include <QScreen>
 #include <QStyle>
 #include <QWindow>
 
 #include <exception>
-#include <mutex>
 
 namespace mainwindow {
 
 namespace {
 
-// The standings label and the status panel show at most this start of their
-// text, which is more than their boxes hold. Qt lays out all of a label's
-// text, at every change and every repaint: with a name of 32,767 Arabic
-// letters in both, a repaint of the window took 17 ms, and at 100 candidates
-// a point for the first one 0.8 ms (bench_longnames).
-constexpr qsizetype ShownLength = 512;
+// The standings label and the status panel are given at most this start of
+// their text, which is more than their boxes hold: Qt lays out all of a
+// label's text at every change and every repaint (bench_longnames measures
+// it with a name of 32,767 letters in both).
+constexpr qsizetype ShownTextLength = 512;
 // How much of the line a screen reader hears from the copy button: all of it
-// up to about two hundred candidates. Building the whole line at 32,767
-// candidates took 3 to 6 ms, more than a click may cost.
+// up to about two hundred candidates. The whole line of 32,767 candidates
+// takes longer to build than a click may cost (bench_longnames).
 constexpr qsizetype DescribedLength = 4096;
-
-// Screen readers speak a notification when it is shown; a label's change of
-// text they ignore. The status panel is one, so that every result is heard.
-QAccessibleInterface *statusPanelInterface(const QString &, QObject *object)
-{
-    auto *label = qobject_cast<QLabel *>(object);
-    if (label && label->objectName() == u"panel")
-        return new QAccessibleWidget(label, QAccessible::Notification);
-    return nullptr;
-}
 
 // For commands that must not disturb the user: an error ends them quietly.
 template <typename Step> void quietly(Step step)
@@ -63,11 +54,6 @@ frmMain::frmMain(const services::Services &services, QSettings *settings, QWidge
     : QMainWindow(parent), ui(std::make_unique<Ui::frmMain>()), m_services(services),
       m_settings(settings), m_roster(new scoring::Roster(this))
 {
-    // The last factory installed is asked first, so this must follow the
-    // application's own, and it must come before any interface of the panel
-    // is asked for, as interfaces are kept once made.
-    static std::once_flag factoryInstalled;
-    std::call_once(factoryInstalled, [] { QAccessible::installFactory(statusPanelInterface); });
     ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -75,6 +61,8 @@ frmMain::frmMain(const services::Services &services, QSettings *settings, QWidge
     layout()->setSizeConstraint(QLayout::SetFixedSize); // the user cannot resize it
 
     ui->cboKandidaten->setModel(m_roster);
+    ui->cboKandidaten->lineEdit()->setAccessibleName(texts::CandidateField);
+    ui->cboKandidaten->listView()->setAccessibleName(texts::CandidateList);
     showStatus(scoring::texts::OpeningHint);
 
     const auto onClick = [this](QAbstractButton *button, void (frmMain::*handler)()) {
@@ -165,7 +153,7 @@ void frmMain::guarded(void (frmMain::*handler)())
 // The panel's name is the whole text, for screen readers.
 void frmMain::showStatus(const QString &text)
 {
-    ui->panel->setText(text.left(ShownLength));
+    ui->panel->setText(text.left(ShownTextLength));
     ui->panel->setAccessibleName(text);
 }
 
@@ -187,7 +175,7 @@ void frmMain::report(const scoring::Outcome &outcome)
 void frmMain::UpdatePunktestand()
 {
     const QString line = scoring::standingsLine(*m_roster, DescribedLength);
-    ui->lblPunktestand->setText(line.left(ShownLength));
+    ui->lblPunktestand->setText(line.left(ShownTextLength));
     ui->cmdCopyPunktestandToClipboard->setAccessibleDescription(line);
 }
 
@@ -213,8 +201,8 @@ void frmMain::cmdCopyPunktestandToClipboard_Click()
 
 void frmMain::mnuFileNew_Click()
 {
-    const auto answer = m_services.messageBoxes.askYesNoCancel(this, scoring::texts::NewQuizTitle,
-                                                               scoring::texts::NewQuizQuestion);
+    const auto answer =
+        m_services.messageBoxes.askYesNoCancel(this, texts::NewQuizTitle, texts::NewQuizQuestion);
     if (answer == services::MessageBoxes::Answer::Yes)
         report(scoring::startNewQuiz(*m_roster));
 }
@@ -315,7 +303,7 @@ void frmMain::mnuHelpSearchForHelpOn_Click()
 void frmMain::showHelp(services::HelpViewer::Request request)
 {
     if (m_services.helpViewer.helpFile().isEmpty()) {
-        m_services.messageBoxes.inform(this, windowTitle(), scoring::texts::NoHelp);
+        m_services.messageBoxes.inform(this, windowTitle(), texts::NoHelp);
         return;
     }
     try {

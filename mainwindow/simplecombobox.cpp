@@ -1,7 +1,6 @@
 #include "mainwindow/simplecombobox.h"
 
 #include "mainwindow/singleline.h"
-#include "scoring/texts.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -74,12 +73,10 @@ SimpleComboBox::SimpleComboBox(QWidget *parent)
     : QWidget(parent), m_edit(new SelectionEdit(this)), m_list(new QListView(this))
 {
     m_edit->setObjectName(QStringLiteral("edit"));
-    m_edit->setAccessibleName(scoring::texts::CandidateField);
     m_edit->setValidator(new SingleLineValidator(m_edit));
     m_edit->installEventFilter(this); // Up, Down, Page Up and Page Down pick entries
 
     m_list->setObjectName(QStringLiteral("list"));
-    m_list->setAccessibleName(scoring::texts::CandidateList);
     m_list->setFocusPolicy(Qt::NoFocus);
     m_list->setUniformItemSizes(true); // keeps a list of 32,767 names quick
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // long names are elided

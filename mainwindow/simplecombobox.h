@@ -30,6 +30,7 @@ public:
     QString text() const;
 
     QLineEdit *lineEdit() const { return m_edit; }
+    QListView *listView() const { return m_list; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

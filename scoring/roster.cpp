@@ -67,9 +67,9 @@ QVariant Roster::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
         // More than a row can show: Qt's list lays out all of a row's text at
-        // every repaint, which took 13 to 48 ms with a name of 32,767 letters
-        // (bench_longnames).
-        return closeDirectionalRuns(entry.name.left(ShownLength));
+        // every repaint, which bench_longnames measures with a name of
+        // 32,767 letters.
+        return closeDirectionalRuns(entry.name.left(ShownNameLength));
     case Qt::EditRole:
     case Qt::AccessibleTextRole:
         return entry.name;

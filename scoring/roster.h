@@ -18,8 +18,9 @@ class Roster : public QAbstractListModel
 public:
     // The list counts its entries with 16-bit signed numbers.
     static constexpr int MaxCount = 32767;
-    // The characters of a name the list shows at most, more than fit its width.
-    static constexpr qsizetype ShownLength = 512;
+    // The characters of a name the list's rows are given at most, more than
+    // fit their width.
+    static constexpr qsizetype ShownNameLength = 512;
 
     explicit Roster(QObject *parent = nullptr);
 

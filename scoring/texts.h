@@ -4,9 +4,7 @@
 
 #include <QString>
 
-// Every text the main window shows that its layout does not hold, in one
-// place: the results of the scoring commands, the questions and answers of its
-// menus, and the names screen readers say for its unlabelled controls. A name
+// The results of the scoring commands, as the status panel shows them. A name
 // in them is closed after itself (closeDirectionalRuns): a direction it leaves
 // open must not turn the rest of the text round.
 namespace scoring::texts {
@@ -38,14 +36,5 @@ inline QString notFound(const QString &name)
 // Limits the list and the point count cannot pass.
 inline const QString PointsCeiling = QStringLiteral("Mehr als 2147483647P nicht möglich.");
 inline const QString RosterFull = QStringLiteral("Höchstens 32767 Kandidaten möglich.");
-
-inline const QString NewQuizTitle = QStringLiteral("Neues Quiz");
-inline const QString NewQuizQuestion =
-    QStringLiteral("Wirklich neu anfangen?\r\nAlle Kandidaten und Punktestände werden gelöscht!");
-
-inline const QString NoHelp = QStringLiteral("Keine Hilfe verfügbar.");
-
-inline const QString CandidateField = QStringLiteral("Kandidat");
-inline const QString CandidateList = QStringLiteral("Kandidaten");
 
 } // namespace scoring::texts

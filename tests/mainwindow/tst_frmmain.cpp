@@ -1,6 +1,7 @@
 #include "mainwindow/frmmain.h"
 #include "mainwindow/programfont.h"
 #include "mainwindow/singleline.h"
+#include "mainwindow/statuspanel.h"
 
 #include "support/accessibility.h"
 #include "support/fakes.h"
@@ -70,6 +71,7 @@ private slots:
     {
         QApplication::setApplicationName(u"Wertungsbrett"_qs);
         mainwindow::useProgramFont();
+        mainwindow::StatusPanel::installAccessibility();
         QAccessible::installUpdateHandler(listen);
         activateAccessibility();
     }
