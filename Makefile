@@ -4,6 +4,8 @@
 PRESET ?= dev
 JOBS   ?= $(shell nproc)
 BUILD  := build/$(PRESET)
+# Further cache settings for every configure, e.g. CI's warnings as errors.
+CMAKE_ARGS ?=
 
 # fonts-liberation2 gives the windows the Arial metrics their layout is drawn for.
 RUN_PACKAGES   := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins \
@@ -16,7 +18,7 @@ TEST_PACKAGES  := xvfb xauth xdotool openbox wmctrl x11-utils weston xwayland qt
                   wine wine64 g++-mingw-w64-x86-64-posix qt6-base-private-dev
 # valgrind, clang's libFuzzer, the .deb's tools and the checkers of the
 # desktop files.
-CHECK_PACKAGES := valgrind clang-14 libclang-rt-14-dev dpkg-dev file desktop-file-utils \
+CHECK_PACKAGES := valgrind clang libclang-rt-dev dpkg-dev file desktop-file-utils \
                   appstream
 # `make icons`: librsvg draws the hicolor sizes, ImageMagick the rest.
 ICON_PACKAGES  := librsvg2-bin imagemagick
@@ -25,13 +27,13 @@ ICON_PACKAGES  := librsvg2-bin imagemagick
 
 run:
 	@tools/ensure-packages $(RUN_PACKAGES)
-	@cmake --preset $(PRESET) >/dev/null
+	@cmake --preset $(PRESET) $(CMAKE_ARGS) >/dev/null
 	@cmake --build --preset $(PRESET) --target wertungsbrett -j $(JOBS)
 	@$(BUILD)/app/wertungsbrett
 
 test:
 	@tools/ensure-packages $(RUN_PACKAGES) $(TEST_PACKAGES)
-	@cmake --preset $(PRESET) >/dev/null
+	@cmake --preset $(PRESET) $(CMAKE_ARGS) >/dev/null
 	@cmake --build --preset $(PRESET) -j $(JOBS)
 	@ctest --preset $(PRESET) -j $(JOBS) --label-exclude 'memcheck|bench'
 
@@ -43,13 +45,13 @@ check:
 	@$(MAKE) --no-print-directory fuzz smoke
 
 fuzz:
-	@cmake --preset fuzz >/dev/null
+	@cmake --preset fuzz $(CMAKE_ARGS) >/dev/null
 	@cmake --build --preset fuzz -j $(JOBS)
 	@ctest --preset fuzz
 
 package:
 	@tools/ensure-packages $(RUN_PACKAGES) dpkg-dev file
-	@cmake --preset release >/dev/null
+	@cmake --preset release $(CMAKE_ARGS) >/dev/null
 	@cmake --build --preset release -j $(JOBS)
 	@rm -f build/release/*.deb
 	@cd build/release && cpack -G DEB
@@ -63,7 +65,7 @@ smoke: package
 # Figures, no verdicts: the release build's benchmarks.
 bench:
 	@tools/ensure-packages $(RUN_PACKAGES) $(TEST_PACKAGES)
-	@cmake --preset release >/dev/null
+	@cmake --preset release $(CMAKE_ARGS) >/dev/null
 	@cmake --build --preset release -j $(JOBS)
 	@ctest --preset release -L bench -V
 
