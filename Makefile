@@ -16,14 +16,13 @@ RUN_PACKAGES   := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-
 # Windows services; Qt's private headers to turn the accessibility layer on.
 TEST_PACKAGES  := xvfb xauth xdotool openbox wmctrl x11-utils weston xwayland qt6-wayland \
                   wine wine64 g++-mingw-w64-x86-64-posix qt6-base-private-dev
-# valgrind, clang's libFuzzer, the .deb's tools and the checkers of the
-# desktop files.
-CHECK_PACKAGES := valgrind clang libclang-rt-dev dpkg-dev file desktop-file-utils \
+# valgrind, the .deb's tools and the checkers of the desktop files.
+CHECK_PACKAGES := valgrind dpkg-dev file desktop-file-utils \
                   appstream
 # `make icons`: librsvg draws the hicolor sizes, ImageMagick the rest.
 ICON_PACKAGES  := librsvg2-bin imagemagick
 
-.PHONY: run test check fuzz package smoke bench icons clean
+.PHONY: run test check package smoke bench icons clean
 
 run:
 	@tools/ensure-packages $(RUN_PACKAGES)
@@ -37,17 +36,12 @@ test:
 	@cmake --build --preset $(PRESET) -j $(JOBS)
 	@ctest --preset $(PRESET) -j $(JOBS) --label-exclude 'memcheck|bench'
 
-# Sanitizers, memcheck, fuzzing and the installed package.
+# Sanitizers, memcheck and the installed package.
 check:
 	@tools/ensure-packages $(CHECK_PACKAGES)
 	@$(MAKE) --no-print-directory test PRESET=asan
 	@ctest --preset dev -L memcheck
-	@$(MAKE) --no-print-directory fuzz smoke
-
-fuzz:
-	@cmake --preset fuzz $(CMAKE_ARGS) >/dev/null
-	@cmake --build --preset fuzz -j $(JOBS)
-	@ctest --preset fuzz
+	@$(MAKE) --no-print-directory smoke
 
 package:
 	@tools/ensure-packages $(RUN_PACKAGES) dpkg-dev file
