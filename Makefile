@@ -5,9 +5,10 @@ PRESET ?= dev
 JOBS   ?= $(shell nproc)
 BUILD  := build/$(PRESET)
 
-# fonts-liberation2 gives the windows the Arial metrics their layout is drawn for.
+# fonts-liberation2 gives the windows the Arial metrics their layout is drawn
+# for; GLib's GIO finds and starts the desktop's system information tool.
 RUN_PACKAGES   := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins \
-                  qt6-translations-l10n libgl-dev fonts-liberation2
+                  qt6-translations-l10n libgl-dev fonts-liberation2 libglib2.0-dev
 # A real X server driven by xdotool, a window manager to frame the window and
 # x11-utils to measure the frame; weston with XWayland and Qt's Wayland
 # platform for a Wayland session; Wine and mingw-w64 for the launcher's
