@@ -12,9 +12,10 @@ RUN_PACKAGES   := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-
 # A real X server driven by xdotool, a window manager to frame the window and
 # x11-utils to measure the frame; weston with XWayland and Qt's Wayland
 # platform for a Wayland session; Wine and mingw-w64 for the launcher's
-# Windows services; Qt's private headers to turn the accessibility layer on.
+# Windows services; Qt's private headers to turn the accessibility layer on;
+# HardInfo, a real system information tool for System Info to start.
 TEST_PACKAGES  := xvfb xauth xdotool openbox wmctrl x11-utils weston xwayland qt6-wayland \
-                  wine wine64 g++-mingw-w64-x86-64-posix qt6-base-private-dev
+                  wine wine64 g++-mingw-w64-x86-64-posix qt6-base-private-dev hardinfo
 # valgrind, clang's libFuzzer, the .deb's tools and the checkers of the
 # desktop files.
 CHECK_PACKAGES := valgrind clang-14 libclang-rt-14-dev dpkg-dev file desktop-file-utils \
