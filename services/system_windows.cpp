@@ -1,32 +1,71 @@
-// The launcher's services on Windows, through the ANSI variants of the API.
+// The system information tool on Windows: found in the machine-wide registry
+// and started through the ANSI variants of the API.
 #include "services/system.h"
 
 #include <windows.h>
 
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <stdexcept>
+
 namespace services {
 
-ValueRead NativeSystem::readValue(std::int32_t root, const std::string &keyName,
-                                  const std::string &valueName) const
+namespace {
+
+const std::string ToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+const std::string ToolValue = "PATH";
+const std::string FolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+const std::string FolderValue = "MSINFO";
+const std::string ToolFile = "\\MSINFO32.EXE";
+
+// Reads one registry value as text into KeyVal. False when the key or the
+// value cannot be read (missing, access refused, data longer than the
+// buffer); KeyVal is then empty. A string value gives its text, a DWORD its
+// decimal digits; any other type leaves KeyVal as it was. Throws
+// std::invalid_argument when the data fills the whole buffer without a zero.
+bool GetKeyValue(HKEY KeyRoot, const std::string &KeyName, const std::string &SubKeyRef,
+                 std::string &KeyVal)
 {
-    ValueRead read;
-    // The predefined roots are 32-bit values, sign-extended to a handle.
-    const auto rootKey = reinterpret_cast<HKEY>(static_cast<LONG_PTR>(root));
+    std::array<char, 1024> data{};
+    DWORD type = 0;
+    DWORD size = data.size();
     HKEY key = nullptr;
     // Read access only: Windows refuses write access to machine-wide keys to
     // ordinary users, who must still find the tool.
-    read.result = RegOpenKeyExA(rootKey, keyName.c_str(), 0, KEY_QUERY_VALUE, &key);
-    if (read.result != ERROR_SUCCESS)
-        return read;
-    DWORD type = 0;
-    DWORD size = read.data.size();
-    read.result = RegQueryValueExA(key, valueName.c_str(), nullptr, &type,
-                                   reinterpret_cast<BYTE *>(read.data.data()), &size);
-    read.type = type;
-    RegCloseKey(key);
-    return read;
+    LONG result = RegOpenKeyExA(KeyRoot, KeyName.c_str(), 0, KEY_QUERY_VALUE, &key);
+    if (result == ERROR_SUCCESS) {
+        result = RegQueryValueExA(key, SubKeyRef.c_str(), nullptr, &type,
+                                  reinterpret_cast<BYTE *>(data.data()), &size);
+        RegCloseKey(key);
+    }
+    if (result != ERROR_SUCCESS) {
+        KeyVal.clear();
+        return false;
+    }
+
+    // The whole buffer counts, whatever size the query reported.
+    const auto end = std::find(data.begin(), data.end(), '\0');
+    if (end == data.end())
+        throw std::invalid_argument("registry value fills its buffer without a terminating zero");
+    switch (type) {
+    case REG_SZ:
+        KeyVal.assign(data.begin(), end);
+        break;
+    case REG_DWORD: {
+        DWORD number = 0;
+        std::memcpy(&number, data.data(), sizeof number);
+        KeyVal = std::to_string(number);
+        break;
+    }
+    default:
+        break;
+    }
+    return true;
 }
 
-bool NativeSystem::isNormalFile(const std::string &path) const
+// A normal file: no folder, no hidden or system file.
+bool isNormalFile(const std::string &path)
 {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES &&
@@ -34,18 +73,33 @@ bool NativeSystem::isNormalFile(const std::string &path) const
              (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
 }
 
-bool NativeSystem::startProgram(const std::string &path) const
+} // namespace
+
+// The path from the tool's own value, or else from its folder. A path from
+// the tool's own value is taken as it is, without looking for the file.
+std::string NativeSystem::findTool() const
+{
+    std::string path;
+    if (GetKeyValue(HKEY_LOCAL_MACHINE, ToolKey, ToolValue, path))
+        return path;
+    if (!GetKeyValue(HKEY_LOCAL_MACHINE, FolderKey, FolderValue, path))
+        return {};
+    const std::string candidate = path + ToolFile;
+    return isNormalFile(candidate) ? candidate : std::string();
+}
+
+bool NativeSystem::startTool(const std::string &tool) const
 {
     // The application name fixes the file, so blanks in the path cannot make
     // Windows pick another program; the quoted command line only repeats the
     // program's own name and passes no arguments.
-    std::string commandLine = '"' + path + '"';
+    std::string commandLine = '"' + tool + '"';
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+    if (!CreateProcessA(tool.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         nullptr, &startup, &process))
         return false;
     // The tool runs on its own; nobody waits for it.

@@ -5,8 +5,9 @@
 
 // The program as the user starts it, on a real X server driven by xdotool,
 // with its settings in a temporary folder: where it opens, what it puts on the
-// real clipboard, and what ending it by File > "Beenden" or by the session's
-// signals leaves in the settings, on a bare server and under a window manager.
+// real clipboard, what ending it by File > "Beenden" or by the session's
+// signals leaves in the settings, on a bare server and under a window manager,
+// and what the About window's "System Info..." starts.
 class tst_Program : public QObject
 {
     Q_OBJECT
@@ -20,6 +21,14 @@ class tst_Program : public QObject
         return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
     }
     static QString xdotool(const QString &arguments) { return run(u"xdotool"_qs, arguments); }
+
+    // How many windows the program shows: the main window, its menus and boxes.
+    static int windowsOf(const QString &pid)
+    {
+        const QString windows =
+            xdotool(u"search --onlyvisible --pid %1 --classname ^wertungsbrett$"_qs.arg(pid));
+        return windows.isEmpty() ? 0 : windows.count(u'\n') + 1;
+    }
 
     // With no settings: from the copy button, where the focus starts, to the
     // edit field, "+1 Punkt", and back to the copy button.
@@ -135,9 +144,7 @@ private slots:
                 ::kill(pid_t(program.processId()), signal);
             } else { // once the menu is open beside the window
                 xdotool(u"key alt+d"_qs);
-                const QString both =
-                    u"search --onlyvisible --pid %1 --classname ^wertungsbrett$"_qs;
-                QTRY_COMPARE_WITH_TIMEOUT(xdotool(both.arg(pid)).count(u'\n'), 1, 20000);
+                QTRY_COMPARE_WITH_TIMEOUT(windowsOf(pid), 2, 20000);
                 xdotool(u"key b"_qs);
             }
             QVERIFY(program.waitForFinished(20000));
@@ -149,6 +156,116 @@ private slots:
                          .toUtf8());
             file.close();
         }
+    }
+
+    void systemInfo_data()
+    {
+        QTest::addColumn<QByteArray>("desktop");  // XDG_CURRENT_DESKTOP; null: none
+        QTest::addColumn<QString>("dataDirs");    // XDG_DATA_DIRS; empty: the row's "system"
+        QTest::addColumn<QStringList>("entries"); // stand-ins: "home/ID" or "system/ID", own lines
+        QTest::addColumn<QString>("started");     // what a stand-in noted: its ID and arguments, or
+                                                  // the window class of a real tool; empty: the box
+        const auto row = [](const char *name, const char *desktop, const QStringList &entries,
+                            const QString &started) {
+            QTest::newRow(name) << QByteArray(desktop) << QString() << entries << started;
+        };
+        const QString kde = u"system/org.kde.kinfocenter.desktop"_qs;
+        row("KDE", "KDE", {u"system/hardinfo.desktop"_qs, u"home/org.kde.kinfocenter.desktop"_qs},
+            u"org.kde.kinfocenter.desktop"_qs);
+        row("GNOME, not in menus", "ubuntu:GNOME",
+            {kde, u"system/gnome-info-overview-panel.desktop\nNoDisplay=true"_qs},
+            u"gnome-info-overview-panel.desktop"_qs);
+        row("MATE", "MATE", {u"system/mate-system-monitor.desktop"_qs},
+            u"mate-system-monitor.desktop --show-system-tab"_qs);
+        row("no desktop", nullptr, {kde, u"system/cpu-x.desktop"_qs}, u"cpu-x.desktop"_qs);
+        row("only for another desktop", "KDE", {kde + u"\nOnlyShowIn=GNOME;"_qs}, QString());
+        row("hidden by the user", "KDE", {kde, u"home/org.kde.kinfocenter.desktop\nHidden=true"_qs},
+            QString());
+        row("TryExec missing", "KDE", {kde + u"\nTryExec=wertungsbrett-fehlt"_qs}, QString());
+        row("nothing installed", "KDE", {}, QString());
+        QTest::newRow("hardinfo") << QByteArray() << u"/usr/share"_qs << QStringList()
+                                  << u"hardinfo"_qs;
+    }
+    // "System Info..." starts the desktop's tool from its desktop entry, on its
+    // own, or says that there is none; the About window stays and answers.
+    void systemInfo()
+    {
+        QFETCH(QByteArray, desktop);
+        QFETCH(QString, dataDirs);
+        QFETCH(QStringList, entries);
+        QFETCH(QString, started);
+        QProcess windowManager;
+        windowManager.start(u"openbox"_qs, {u"--sm-disable"_qs});
+        QTRY_VERIFY_WITH_TIMEOUT(!run(u"wmctrl"_qs, u"-m"_qs).isEmpty(), 20000);
+        const QTemporaryDir dir;
+        // A stand-in notes its arguments and its environment.
+        const QString noted = dir.filePath(u"noted"_qs);
+        QFile tool(dir.filePath(u"tool"_qs));
+        QVERIFY(tool.open(QIODevice::WriteOnly));
+        tool.write(
+            u"#!/bin/sh\n{ echo \"$*\"; env; } >%1.part && mv %1.part %1\n"_qs.arg(noted).toUtf8());
+        tool.close();
+        QVERIFY(tool.setPermissions(tool.permissions() | QFile::ExeOwner));
+        for (const QString &entry : entries) {
+            const QString folder = dir.filePath(entry.section(u'/', 0, 0) + u"/applications"_qs);
+            const QString id = entry.section(u'/', 1).section(u'\n', 0, 0);
+            QVERIFY(QDir().mkpath(folder));
+            QFile file(folder + u'/' + id);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(u"[Desktop Entry]\nType=Application\nName=Stand-in\nExec=%1 %2\n%3\n"_qs
+                           .arg(tool.fileName(), id, entry.section(u'\n', 1))
+                           .toUtf8());
+        }
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"XDG_CONFIG_HOME"_qs, dir.path());
+        environment.insert(u"XDG_DATA_HOME"_qs, dir.filePath(u"home"_qs));
+        environment.insert(u"XDG_DATA_DIRS"_qs,
+                           dataDirs.isEmpty() ? dir.filePath(u"system"_qs) : dataDirs);
+        environment.remove(u"XDG_CURRENT_DESKTOP"_qs);
+        if (!desktop.isNull())
+            environment.insert(u"XDG_CURRENT_DESKTOP"_qs, QString::fromLatin1(desktop));
+        // They tell of the program's own start, not of the tool's.
+        environment.insert(u"DESKTOP_STARTUP_ID"_qs, u"wertungsbrett"_qs);
+        environment.insert(u"XDG_ACTIVATION_TOKEN"_qs, u"wertungsbrett"_qs);
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(WERTUNGSBRETT_PROGRAM), {});
+        QVERIFY(program.waitForStarted());
+        QString toolPid; // a real tool's, ended with the row
+        const auto endTool = qScopeGuard([&toolPid] {
+            if (!toolPid.isEmpty())
+                ::kill(toolPid.toInt(), SIGTERM);
+        });
+        const QString pid = QString::number(program.processId());
+        const QString window = xdotool(
+            u"search --sync --all --onlyvisible --pid %1 --name ^Wertungsbrett$"_qs.arg(pid));
+        xdotool(u"windowactivate --sync %1 key alt+h"_qs.arg(window));
+        QTRY_COMPARE_WITH_TIMEOUT(windowsOf(pid), 2, 20000);
+        xdotool(u"key f"_qs);
+        const QString about = xdotool(
+            u"search --sync --all --onlyvisible --pid %1 --name ^About.Wertungsbrett$"_qs.arg(pid));
+        xdotool(u"windowactivate --sync %1 key alt+s"_qs.arg(about));
+        if (started.isEmpty()) { // the box over the About window, then its OK
+            QTRY_COMPARE_WITH_TIMEOUT(windowsOf(pid), 3, 20000);
+            xdotool(u"key Return"_qs);
+        } else if (dataDirs.isEmpty()) {
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(noted), 20000);
+            QFile file(noted);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+            QCOMPARE(lines.first(), started);
+            const QRegularExpression ours(u"^(DESKTOP_STARTUP_ID|XDG_ACTIVATION_TOKEN)="_qs);
+            QCOMPARE(lines.filter(ours), QStringList());
+        } else {
+            const QString toolWindow =
+                u"search --onlyvisible --classname ^%1$ getwindowpid"_qs.arg(started);
+            QTRY_VERIFY_WITH_TIMEOUT(!xdotool(toolWindow).isEmpty(), 20000);
+            toolPid = xdotool(toolWindow);
+        }
+        xdotool(u"windowactivate --sync %1 key Escape"_qs.arg(about));
+        QTRY_COMPARE(windowsOf(pid), 1);
+        program.kill();
+        program.waitForFinished();
     }
 
     void scaled_data()

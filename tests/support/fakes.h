@@ -4,8 +4,6 @@
 
 #include <QStringList>
 
-#include <map>
-#include <set>
 #include <stdexcept>
 
 // Stand-ins for the platform services: they show, keep and start nothing, and
@@ -56,36 +54,11 @@ struct FakeHelpViewer : services::HelpViewer
     QList<Request> requests;
 };
 
-// A registry by "KEY|VALUE" below HKEY_LOCAL_MACHINE, files, and a program
-// start that notes what it started and works where the file exists. The call
-// named by `failing` ("search" or "start") throws.
+// Finds no tool, so that no test starts one.
 struct FakeSystem : services::System
 {
-    services::ValueRead readValue(std::int32_t root, const std::string &key,
-                                  const std::string &value) const override
-    {
-        const auto found = values.find(key + '|' + value);
-        return root == services::LocalMachine && found != values.end() ? found->second : failed(2);
-    }
-    bool isNormalFile(const std::string &path) const override
-    {
-        if (failing == "search")
-            throw std::runtime_error("search");
-        return files.count(path) > 0;
-    }
-    bool startProgram(const std::string &path) const override
-    {
-        started << QString::fromStdString(path);
-        if (failing == "start")
-            throw std::runtime_error("start");
-        return files.count(path) > 0;
-    }
-    static services::ValueRead failed(std::int32_t code) { return {code, 0, {}}; }
-
-    std::map<std::string, services::ValueRead> values;
-    std::set<std::string> files;
-    std::string failing;
-    mutable QStringList started;
+    std::string findTool() const override { return {}; }
+    bool startTool(const std::string &) const override { return false; }
 };
 
 struct FakeServices

@@ -1,0 +1,117 @@
+// The system information tool of the desktop the program runs on: a desktop
+// entry, found and started by GIO as the desktop itself would.
+#include "services/system.h"
+
+#include <gio/gdesktopappinfo.h>
+
+#include <iterator>
+#include <string_view>
+#include <vector>
+
+namespace services {
+
+namespace {
+
+// Each desktop's own tool, by the names XDG_CURRENT_DESKTOP gives it.
+struct DesktopTools
+{
+    std::string_view desktop;
+    std::vector<const char *> ids;
+};
+const DesktopTools OwnTools[] = {
+    {"KDE", {"org.kde.kinfocenter.desktop"}},
+    // Newer GNOME calls its panel "about", older "info-overview".
+    {"GNOME", {"gnome-about-panel.desktop", "gnome-info-overview-panel.desktop"}},
+    {"Unity", {"gnome-about-panel.desktop", "gnome-info-overview-panel.desktop"}},
+    {"Budgie", {"budgie-info-overview-panel.desktop"}},
+    {"XFCE", {"xfce4-about.desktop"}},
+    {"X-Cinnamon", {"cinnamon-settings-info.desktop"}},
+    {"MATE", {"mate-system-monitor.desktop"}},
+    // LXQt's own window is mostly about LXQt itself: the general tools first.
+    {"LXQt", {"hardinfo.desktop", "cpu-x.desktop", "lxqt-about.desktop"}},
+};
+// Tools for any desktop, after its own.
+const char *const GeneralTools[] = {"hardinfo.desktop", "cpu-x.desktop"};
+
+// MATE's system monitor opens on its processes unless told otherwise.
+constexpr std::string_view MateTool = "mate-system-monitor.desktop";
+constexpr char MateArgument[] = "--show-system-tab";
+
+std::vector<const char *> candidates()
+{
+    std::vector<const char *> ids;
+    const char *current = g_getenv("XDG_CURRENT_DESKTOP");
+    g_auto(GStrv) desktops = g_strsplit(current ? current : "", ":", 0);
+    for (char **desktop = desktops; *desktop; ++desktop) {
+        for (const DesktopTools &tools : OwnTools) {
+            if (tools.desktop == *desktop)
+                ids.insert(ids.end(), tools.ids.begin(), tools.ids.end());
+        }
+    }
+    ids.insert(ids.end(), std::begin(GeneralTools), std::end(GeneralTools));
+    return ids;
+}
+
+// Whether the desktop would start the entry. GIO finds none for an ID whose
+// TryExec program is missing, or that a user's own entry hides. NoDisplay
+// only keeps an entry out of menus: GNOME's panels carry it on purpose.
+bool usable(const char *id)
+{
+    g_autoptr(GDesktopAppInfo) entry = g_desktop_app_info_new(id);
+    return entry && !g_desktop_app_info_get_is_hidden(entry) &&
+           g_desktop_app_info_get_show_in(entry, nullptr);
+}
+
+// The tool's entry as it is started: MATE's with its argument added to the
+// command line.
+GDesktopAppInfo *entryToStart(const std::string &tool)
+{
+    if (tool != MateTool)
+        return g_desktop_app_info_new(tool.c_str());
+    g_autoptr(GDesktopAppInfo) entry = g_desktop_app_info_new(tool.c_str());
+    g_autoptr(GKeyFile) file = g_key_file_new();
+    if (!entry || !g_key_file_load_from_file(file, g_desktop_app_info_get_filename(entry),
+                                             G_KEY_FILE_KEEP_TRANSLATIONS, nullptr))
+        return nullptr;
+    g_autofree gchar *exec =
+        g_key_file_get_string(file, G_KEY_FILE_DESKTOP_GROUP, G_KEY_FILE_DESKTOP_KEY_EXEC, nullptr);
+    if (!exec)
+        return nullptr;
+    g_autofree gchar *extended = g_strconcat(exec, " ", MateArgument, nullptr);
+    g_key_file_set_string(file, G_KEY_FILE_DESKTOP_GROUP, G_KEY_FILE_DESKTOP_KEY_EXEC, extended);
+    // An argument reaches the tool only through its command line.
+    g_key_file_remove_key(file, G_KEY_FILE_DESKTOP_GROUP, G_KEY_FILE_DESKTOP_KEY_DBUS_ACTIVATABLE,
+                          nullptr);
+    return g_desktop_app_info_new_from_keyfile(file);
+}
+
+} // namespace
+
+// The desktop file ID of the first usable entry: the desktop's own tools in
+// the order of XDG_CURRENT_DESKTOP, then the general ones.
+std::string NativeSystem::findTool() const
+{
+    // Inside a Flatpak sandbox the host's programs are out of reach.
+    if (g_file_test("/.flatpak-info", G_FILE_TEST_EXISTS))
+        return {};
+    for (const char *id : candidates()) {
+        if (usable(id))
+            return id;
+    }
+    return {};
+}
+
+bool NativeSystem::startTool(const std::string &tool) const
+{
+    g_autoptr(GDesktopAppInfo) entry = entryToStart(tool);
+    if (!entry)
+        return false;
+    g_autoptr(GAppLaunchContext) context = g_app_launch_context_new();
+    // What told the desktop about the program's own start is not the tool's.
+    g_app_launch_context_unsetenv(context, "DESKTOP_STARTUP_ID");
+    g_app_launch_context_unsetenv(context, "XDG_ACTIVATION_TOKEN");
+    // GIO forks twice: the tool is nobody's child, and nobody waits for it.
+    return g_app_info_launch(G_APP_INFO(entry), nullptr, context, nullptr);
+}
+
+} // namespace services
