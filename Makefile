@@ -5,9 +5,10 @@ PRESET ?= dev
 JOBS   ?= $(shell nproc)
 BUILD  := build/$(PRESET)
 
-# fonts-liberation2 gives the windows the Arial metrics their layout is drawn for.
+# fonts-liberation2 gives the windows the Arial metrics their layout is drawn for;
+# libxcb-xkb-dev the X keyboard extension, which reports held keys' repeats.
 RUN_PACKAGES   := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins \
-                  qt6-translations-l10n libgl-dev fonts-liberation2
+                  qt6-translations-l10n libgl-dev fonts-liberation2 libxcb-xkb-dev
 # A real X server driven by xdotool, a window manager to frame the window and
 # x11-utils to measure the frame; weston with XWayland and Qt's Wayland
 # platform for a Wayland session; Wine and mingw-w64 for the launcher's

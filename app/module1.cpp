@@ -1,6 +1,7 @@
 #include "app/module1.h"
 
 #include "app/endsignals.h"
+#include "app/heldkeys.h"
 #include "mainwindow/frmmain.h"
 #include "mainwindow/programfont.h"
 #include "mainwindow/windowposition.h"
@@ -113,6 +114,7 @@ int Main(int argc, char *argv[])
         mainwindow::windowposition::openUserStore(QApplication::applicationName());
     mainwindow::frmMain mainForm({messageBoxes, clipboard, helpViewer, system}, settings.get());
     closeOnEndSignals(mainForm);
+    pressHeldKeysOnce(application);
     mainForm.show();
     const int status = QApplication::exec();
     // Qt 6.4 on Wayland can hang while it disconnects: its event thread waits
