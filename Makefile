@@ -8,16 +8,18 @@ BUILD  := build/$(PRESET)
 CMAKE_ARGS ?=
 
 # fonts-liberation2 gives the windows the Arial metrics their layout is drawn
-# for; GLib's GIO finds and starts the desktop's system information tool.
+# for; GLib's GIO finds and starts the desktop's system information tool;
+# libxcb-xkb-dev the X keyboard extension, which reports held keys' repeats.
 RUN_PACKAGES   := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins \
-                  qt6-translations-l10n libgl-dev fonts-liberation2 libglib2.0-dev
-# A real X server driven by xdotool, a window manager to frame the window and
-# x11-utils to measure the frame; weston with XWayland and Qt's Wayland
-# platform for a Wayland session; Wine and mingw-w64 for the launcher's
-# Windows services; Qt's private headers to turn the accessibility layer on;
-# HardInfo, a real system information tool for System Info to start.
-TEST_PACKAGES  := xvfb xauth xdotool openbox wmctrl x11-utils weston xwayland qt6-wayland \
-                  wine wine64 g++-mingw-w64-x86-64-posix qt6-base-private-dev hardinfo
+                  qt6-translations-l10n libgl-dev fonts-liberation2 libglib2.0-dev libxcb-xkb-dev
+# A real X server driven by xdotool, with a desktop's key repeat set by xset
+# (x11-xserver-utils), a window manager to frame the window and x11-utils to
+# measure the frame; weston with XWayland and Qt's Wayland platform for a
+# Wayland session; Wine and mingw-w64 for the launcher's Windows services;
+# Qt's private headers to turn the accessibility layer on; HardInfo, a real
+# system information tool for System Info to start.
+TEST_PACKAGES  := xvfb xauth xdotool x11-xserver-utils openbox wmctrl x11-utils weston xwayland \
+                  qt6-wayland wine wine64 g++-mingw-w64-x86-64-posix qt6-base-private-dev hardinfo
 # valgrind, the .deb's tools and the checkers of the desktop files.
 CHECK_PACKAGES := valgrind dpkg-dev file desktop-file-utils \
                   appstream

@@ -1,6 +1,7 @@
 #include "app/module1.h"
 
 #include "app/endsignals.h"
+#include "app/heldkeys.h"
 #include "app/workarounds.h"
 #include "mainwindow/frmmain.h"
 #include "mainwindow/programfont.h"
@@ -30,6 +31,7 @@ int Main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral(WERTUNGSBRETT_ID));
     mainwindow::useProgramFont();
     mainwindow::StatusPanel::installAccessibility();
+    pressHeldKeysOnce(application);
 
     // The program speaks German whatever the desktop's language: Qt's own
     // buttons ("Ja", "Nein", "Abbrechen") must match.

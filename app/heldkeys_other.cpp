@@ -1,0 +1,4 @@
+#include "app/heldkeys.h"
+
+// Elsewhere Qt marks a held key's repeats as such itself.
+void reportRepeatsAsPresses() {}
