@@ -22,6 +22,18 @@ class tst_Program : public QObject
     }
     static QString xdotool(const QString &arguments) { return run(u"xdotool"_qs, arguments); }
 
+    // The main window of the program started as `program`.
+    static QString mainWindow(const QProcess &program)
+    {
+        const QString search = u"search --sync --onlyvisible --pid %1 --name ^Wertungsbrett$"_qs;
+        return xdotool(search.arg(program.processId())).section(u'\n', 0, 0);
+    }
+    static void startOpenbox(QProcess &windowManager)
+    {
+        windowManager.start(u"openbox"_qs, {u"--sm-disable"_qs});
+        QTRY_VERIFY_WITH_TIMEOUT(!run(u"wmctrl"_qs, u"-m"_qs).isEmpty(), 20000);
+    }
+
     // How many windows the program shows: the main window, its menus and boxes.
     static int windowsOf(const QString &pid)
     {
@@ -34,8 +46,8 @@ class tst_Program : public QObject
     // edit field, holding n, to "+1 Punkt", pressed, then held with Space and
     // with Return for a desktop's repeat, and back to the copy button.
     static inline const QString Anna =
-        u"Tab A keydown n sleep 1 keyup n key --delay 100 a Tab space keydown space sleep 2 "
-        u"keyup space keydown Return sleep 2 keyup Return key --delay 100 Tab Tab Tab space"_qs;
+        u"Tab A keydown n sleep 0.8 keyup n key --delay 100 a Tab space keydown space sleep 1 "
+        u"keyup space keydown Return sleep 1 keyup Return key --delay 100 Tab Tab Tab space"_qs;
 
     // The window's outer corner: its client area's place on the screen less
     // the frame (left, right, top, bottom) a window manager drew around it.
@@ -101,10 +113,10 @@ private slots:
         QTest::newRow("signal with a box open")
             << false << u"ctrl+n search --sync --name ^Neues.Quiz$"_qs << int(SIGTERM) << decimals
             << QPoint(100, 200);
-        QTest::newRow("openbox, SIGTERM")
-            << true << QString() << int(SIGTERM) << decimals << QPoint(100, 200);
     }
-    // Three starts in a row: the outer corner stays, whatever frame is drawn.
+    // Without a store, three starts in a row: the outer corner stays, whatever
+    // frame is drawn. With one, a start shows what is written. Under openbox
+    // the fonts come from a fontconfig that knows no alias for Arial.
     void startAndEnd()
     {
         QFETCH(bool, managed);
@@ -112,12 +124,19 @@ private slots:
         QFETCH(int, signal);
         QFETCH(QByteArray, store);
         QFETCH(QPoint, corner);
+        QTemporaryDir config;
         QProcess windowManager;
         if (managed) {
-            windowManager.start(u"openbox"_qs, {u"--sm-disable"_qs});
-            QTRY_VERIFY_WITH_TIMEOUT(!run(u"wmctrl"_qs, u"-m"_qs).isEmpty(), 20000);
+            startOpenbox(windowManager);
+            QFile fonts(config.filePath(u"fonts.conf"_qs));
+            QVERIFY(fonts.open(QIODevice::WriteOnly));
+            fonts.write(
+                u"<fontconfig><dir>/usr/share/fonts</dir><cachedir>%1</cachedir></fontconfig>"_qs
+                    .arg(config.path())
+                    .toUtf8());
+            qputenv("FONTCONFIG_FILE", QFile::encodeName(fonts.fileName()));
         }
-        QTemporaryDir config;
+        const auto systemFonts = qScopeGuard([] { qunsetenv("FONTCONFIG_FILE"); });
         QFile file(config.filePath(u"Wertungsbrett.conf"_qs));
         if (!store.isNull()) {
             QVERIFY(file.open(QIODevice::WriteOnly));
@@ -126,25 +145,23 @@ private slots:
         }
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
         run(u"xset"_qs, u"r rate 500 33"_qs); // a desktop's key repeat, as GNOME sets it
-        for (int start = 0; start < 3; ++start) {
+        for (int start = 0; start < (store.isNull() ? 3 : 1); ++start) {
             QProcess program;
             // Qt's own options must not reach Qt: the program takes no command line.
             program.start(QStringLiteral(WERTUNGSBRETT_PROGRAM),
                           {u"-qwindowgeometry"_qs, u"+500+400"_qs});
             QVERIFY(program.waitForStarted());
             const QString pid = QString::number(program.processId());
-            const QString window =
-                xdotool(u"search --sync --onlyvisible --pid %1 --name ^Wertungsbrett$"_qs.arg(pid))
-                    .section(u'\n', 0, 0);
+            const QString window = mainWindow(program);
             QCOMPARE(outerCorner(window), corner);
             // Its menus too draw with the program's font, Arial's metric twin.
             QTRY_COMPARE(fontsOpened(pid), QStringList{u"LiberationSans-Regular.ttf"_qs});
             xdotool(u"windowfocus --sync "_qs + window);
-            if (!keys.isEmpty())
+            if (start == 0 && !keys.isEmpty())
                 xdotool(u"key --delay 100 "_qs + keys);
             // A point for each press of "+1 Punkt", held or not; the held n
             // repeated (a run of three or more is shown as three).
-            if (keys == Anna)
+            if (start == 0 && keys == Anna)
                 QTRY_COMPARE(QGuiApplication::clipboard()->text().replace(
                                  QRegularExpression(u"n{3,}"_qs), u"nnn"_qs),
                              u"/me --Punkte--  Annna 3P, "_qs);
@@ -203,8 +220,7 @@ private slots:
         QFETCH(QStringList, entries);
         QFETCH(QString, started);
         QProcess windowManager;
-        windowManager.start(u"openbox"_qs, {u"--sm-disable"_qs});
-        QTRY_VERIFY_WITH_TIMEOUT(!run(u"wmctrl"_qs, u"-m"_qs).isEmpty(), 20000);
+        startOpenbox(windowManager);
         const QTemporaryDir dir;
         // A stand-in notes its arguments and its environment.
         const QString noted = dir.filePath(u"noted"_qs);
@@ -245,9 +261,7 @@ private slots:
                 ::kill(toolPid.toInt(), SIGTERM);
         });
         const QString pid = QString::number(program.processId());
-        const QString window = xdotool(
-            u"search --sync --all --onlyvisible --pid %1 --name ^Wertungsbrett$"_qs.arg(pid));
-        xdotool(u"windowactivate --sync %1 key alt+h"_qs.arg(window));
+        xdotool(u"windowactivate --sync %1 key alt+h"_qs.arg(mainWindow(program)));
         QTRY_COMPARE_WITH_TIMEOUT(windowsOf(pid), 2, 20000);
         xdotool(u"key f"_qs);
         const QString about = xdotool(
@@ -281,7 +295,6 @@ private slots:
         QTest::addColumn<QByteArray>("scale");
         QTest::newRow("125 %") << QByteArray("1.25");
         QTest::newRow("150 %") << QByteArray("1.5");
-        QTest::newRow("200 %") << QByteArray("2");
     }
     // On a scaled screen the list keeps the bottom line of its frame: below
     // the white of its rows, a line, not the window's background.
@@ -295,10 +308,7 @@ private slots:
         environment.insert(u"XDG_CONFIG_HOME"_qs, config.path());
         program.setProcessEnvironment(environment);
         program.start(QStringLiteral(WERTUNGSBRETT_PROGRAM), {});
-        const QString window =
-            xdotool(u"search --sync --onlyvisible --pid %1 --name ^Wertungsbrett$"_qs.arg(
-                        program.processId()))
-                .section(u'\n', 0, 0);
+        const QString window = mainWindow(program);
         const int x = int(124 * scale.toDouble()); // the middle of the list
         QTRY_VERIFY(listFramed(
             QGuiApplication::primaryScreen()->grabWindow(window.toULongLong()).toImage(), x));
