@@ -21,6 +21,11 @@ class tst_Program : public QObject
         return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
     }
     static QString xdotool(const QString &arguments) { return run(u"xdotool"_qs, arguments); }
+    static bool write(const QString &path, const QByteArray &content)
+    {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+    }
 
     // The main window of the program started as `program`.
     static QString mainWindow(const QProcess &program)
@@ -128,21 +133,16 @@ private slots:
         QProcess windowManager;
         if (managed) {
             startOpenbox(windowManager);
-            QFile fonts(config.filePath(u"fonts.conf"_qs));
-            QVERIFY(fonts.open(QIODevice::WriteOnly));
-            fonts.write(
-                u"<fontconfig><dir>/usr/share/fonts</dir><cachedir>%1</cachedir></fontconfig>"_qs
-                    .arg(config.path())
-                    .toUtf8());
-            qputenv("FONTCONFIG_FILE", QFile::encodeName(fonts.fileName()));
+            const QString fonts = config.filePath(u"fonts.conf"_qs);
+            QVERIFY(write(fonts, "<fontconfig><dir>/usr/share/fonts</dir><cachedir>" +
+                                     QFile::encodeName(config.path()) +
+                                     "</cachedir></fontconfig>"));
+            qputenv("FONTCONFIG_FILE", QFile::encodeName(fonts));
         }
         const auto systemFonts = qScopeGuard([] { qunsetenv("FONTCONFIG_FILE"); });
         QFile file(config.filePath(u"Wertungsbrett.conf"_qs));
-        if (!store.isNull()) {
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            QCOMPARE(file.write(store), store.size());
-            file.close();
-        }
+        if (!store.isNull())
+            QVERIFY(write(file.fileName(), store));
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
         run(u"xset"_qs, u"r rate 500 33"_qs); // a desktop's key repeat, as GNOME sets it
         for (int start = 0; start < (store.isNull() ? 3 : 1); ++start) {
@@ -224,21 +224,19 @@ private slots:
         const QTemporaryDir dir;
         // A stand-in notes its arguments and its environment.
         const QString noted = dir.filePath(u"noted"_qs);
-        QFile tool(dir.filePath(u"tool"_qs));
-        QVERIFY(tool.open(QIODevice::WriteOnly));
-        tool.write(
-            u"#!/bin/sh\n{ echo \"$*\"; env; } >%1.part && mv %1.part %1\n"_qs.arg(noted).toUtf8());
-        tool.close();
-        QVERIFY(tool.setPermissions(tool.permissions() | QFile::ExeOwner));
+        const QByteArray note = QFile::encodeName(noted);
+        const QString tool = dir.filePath(u"tool"_qs);
+        QVERIFY(write(tool, "#!/bin/sh\n{ echo \"$*\"; env; } >" + note + ".part && mv " + note +
+                                ".part " + note + "\n"));
+        QVERIFY(QFile::setPermissions(tool, QFile::ReadOwner | QFile::ExeOwner));
         for (const QString &entry : entries) {
             const QString folder = dir.filePath(entry.section(u'/', 0, 0) + u"/applications"_qs);
             const QString id = entry.section(u'/', 1).section(u'\n', 0, 0);
             QVERIFY(QDir().mkpath(folder));
-            QFile file(folder + u'/' + id);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(u"[Desktop Entry]\nType=Application\nName=Stand-in\nExec=%1 %2\n%3\n"_qs
-                           .arg(tool.fileName(), id, entry.section(u'\n', 1))
-                           .toUtf8());
+            QVERIFY(write(folder + u'/' + id,
+                          u"[Desktop Entry]\nType=Application\nName=Stand-in\nExec=%1 %2\n%3\n"_qs
+                              .arg(tool, id, entry.section(u'\n', 1))
+                              .toUtf8()));
         }
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(u"XDG_CONFIG_HOME"_qs, dir.path());
@@ -255,11 +253,6 @@ private slots:
         program.setProcessEnvironment(environment);
         program.start(QStringLiteral(WERTUNGSBRETT_PROGRAM), {});
         QVERIFY(program.waitForStarted());
-        QString toolPid; // a real tool's, ended with the row
-        const auto endTool = qScopeGuard([&toolPid] {
-            if (!toolPid.isEmpty())
-                ::kill(toolPid.toInt(), SIGTERM);
-        });
         const QString pid = QString::number(program.processId());
         xdotool(u"windowactivate --sync %1 key alt+h"_qs.arg(mainWindow(program)));
         QTRY_COMPARE_WITH_TIMEOUT(windowsOf(pid), 2, 20000);
@@ -278,11 +271,10 @@ private slots:
             QCOMPARE(lines.first(), started);
             const QRegularExpression ours(u"^(DESKTOP_STARTUP_ID|XDG_ACTIVATION_TOKEN)="_qs);
             QCOMPARE(lines.filter(ours), QStringList());
-        } else {
-            const QString toolWindow =
-                u"search --onlyvisible --classname ^%1$ getwindowpid"_qs.arg(started);
+        } else { // a real tool's window
+            const QString toolWindow = u"search --onlyvisible --classname ^%1$"_qs.arg(started);
             QTRY_VERIFY_WITH_TIMEOUT(!xdotool(toolWindow).isEmpty(), 20000);
-            toolPid = xdotool(toolWindow);
+            run(u"pkill"_qs, u"-x "_qs + started);
         }
         xdotool(u"windowactivate --sync %1 key Escape"_qs.arg(about));
         QTRY_COMPARE(windowsOf(pid), 1);
