@@ -406,33 +406,6 @@ private slots:
         QCOMPARE(child(bar)->isVisible(), true);
     }
 
-    void help_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("shown"); // the box; none when the viewer is asked
-        QTest::newRow("a help file") << u"quiz.html"_qs << QString();
-        QTest::newRow("a broken viewer")
-            << u"kaputt.html"_qs << u"plain|Wertungsbrett|Kein Hilfeprogramm"_qs;
-    }
-    // With a help file both items go to the viewer, whose failure is told
-    // under the program's name. Without one, see realBoxes.
-    void help()
-    {
-        QFETCH(QString, file);
-        QFETCH(QString, shown);
-        window->setWindowTitle(u"Quiz am Freitag"_qs);
-        fx->help.file = file;
-        fx->help.broken = file.startsWith(u"kaputt");
-        action(u"mnuHelpContents"_qs)->trigger();
-        action(u"mnuHelpSearchForHelpOn"_qs)->trigger();
-        const QStringList boxes = shown.isEmpty() ? QStringList() : QStringList{shown, shown};
-        QCOMPARE(fx->boxes.shown, boxes);
-        using Request = services::HelpViewer::Request;
-        const QList<Request> asked =
-            file == u"quiz.html" ? QList{Request::Contents, Request::Search} : QList<Request>();
-        QCOMPARE(fx->help.requests, asked);
-    }
-
     void realBoxes_data()
     {
         QTest::addColumn<QString>("command"); // what opens the box
@@ -453,14 +426,17 @@ private slots:
             << u"mnuHelpContents"_qs << QMessageBox::Ok
             << u"Quiz am Freitag|Keine Hilfe verfügbar.|%1"_qs.arg(QMessageBox::Information) + ok
             << 1;
+        QTest::newRow("help, a viewer that cannot be reached") // under the program's name
+            << u"mnuHelpSearchForHelpOn"_qs << QMessageBox::Ok
+            << u"Wertungsbrett|Kein Hilfeprogramm|%1"_qs.arg(QMessageBox::NoIcon) + ok << 1;
         QTest::newRow("copy to a broken clipboard")
             << u"cmdCopyPunktestandToClipboard"_qs << QMessageBox::Ok
             << u"Quiz am Freitag|Zwischenablage belegt|%1"_qs.arg(QMessageBox::NoIcon) + ok << 1;
     }
     // The real boxes as the window shows them: under the window's caption or
     // their own title, plain text with the desktop's line breaks, their icon,
-    // buttons and default, and what the answer does. The clipboard is broken:
-    // Cut says nothing of it and keeps the text.
+    // buttons and default, and what the answer does. The clipboard and the
+    // help viewer are broken: Cut says nothing of it and keeps the text.
     void realBoxes()
     {
         QFETCH(QString, command);
@@ -474,6 +450,9 @@ private slots:
         window->show();
         score(u"Anna"_qs);
         fx->clipboard.broken = true;
+        fx->help.broken = true;
+        if (command == u"mnuHelpSearchForHelpOn")
+            fx->help.file = u"quiz.html"_qs;
         QStringList seen;
         QTimer answering; // every box that opens, so that none keeps the test waiting
         connect(&answering, &QTimer::timeout, this, [&] {

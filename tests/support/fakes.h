@@ -43,15 +43,13 @@ struct FakeClipboard : services::Clipboard
 struct FakeHelpViewer : services::HelpViewer
 {
     QString helpFile() const override { return file; }
-    void show(QWidget *, Request request) override
+    void show(QWidget *, Request) override
     {
         if (broken)
             throw std::runtime_error("Kein Hilfeprogramm");
-        requests << request;
     }
     QString file;
     bool broken = false;
-    QList<Request> requests;
 };
 
 // Finds no tool, so that no test starts one.
