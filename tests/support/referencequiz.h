@@ -79,11 +79,9 @@ public:
         return line;
     }
 
-    // A name as it stands beside other text: the embeddings and overrides
-    // (U+202A/B/D/E, closed by U+202C) and isolates (U+2066 to U+2068, closed
-    // by U+2069) it leaves open closed after it, innermost first. A pop with
-    // nothing of its kind innermost to close does nothing; U+2069 also closes
-    // all opened inside its isolate.
+    // A name as it stands beside other text: what it leaves open of
+    // embeddings and overrides (closed by U+202C) and isolates (by U+2069)
+    // closed after it, innermost first.
     static QString closed(const QString &name)
     {
         QString open; // one closer per open level, innermost last
