@@ -411,17 +411,18 @@ private slots:
     {
         QTest::addColumn<QString>("command"); // what opens the box
         QTest::addColumn<QMessageBox::StandardButton>("button");
-        QTest::addColumn<QString>("box");    // "title|text|icon|buttons|default button"
+        QTest::addColumn<QString>("box");    // "title|text|icon|buttons|default|format"
         QTest::addColumn<int>("candidates"); // left in the list
         const QString question =
             u"Neues Quiz|Wirklich neu anfangen?\nAlle Kandidaten und "
-            "Punktestände werden gelöscht!|%1|%2|%3"_qs.arg(QMessageBox::Question)
+            "Punktestände werden gelöscht!|%1|%2|%3|%4"_qs.arg(QMessageBox::Question)
                 .arg(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)
-                .arg(QMessageBox::Yes);
+                .arg(QMessageBox::Yes)
+                .arg(Qt::PlainText);
         QTest::newRow("File > Neu, Yes") << u"mnuFileNew"_qs << QMessageBox::Yes << question << 0;
         QTest::newRow("File > Neu, Cancel")
             << u"mnuFileNew"_qs << QMessageBox::Cancel << question << 1;
-        const QString ok = u"|%1|%1"_qs.arg(QMessageBox::Ok);
+        const QString ok = u"|%1|%1|%2"_qs.arg(QMessageBox::Ok).arg(Qt::PlainText);
         QTest::newRow("help without a help file")
             << u"mnuHelpContents"_qs << QMessageBox::Ok
             << u"Quiz am Freitag|Keine Hilfe verfügbar.|%1"_qs.arg(QMessageBox::Information) + ok
@@ -459,10 +460,11 @@ private slots:
             auto *shown = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             if (!shown)
                 return;
-            seen << u"%1|%2|%3|%4|%5"_qs.arg(shown->windowTitle(), shown->text())
+            seen << u"%1|%2|%3|%4|%5|%6"_qs.arg(shown->windowTitle(), shown->text())
                         .arg(shown->icon())
                         .arg(shown->standardButtons())
-                        .arg(shown->standardButton(shown->defaultButton()));
+                        .arg(shown->standardButton(shown->defaultButton()))
+                        .arg(shown->textFormat());
             shown->done(button);
         });
         answering.start(10);
