@@ -2,7 +2,6 @@
 #include "ui_frmabout.h"
 
 #include "about/abouttexts.h"
-#include "about/sysinfo.h"
 
 #include <QGuiApplication>
 #include <QVersionNumber>
@@ -44,7 +43,15 @@ void frmAbout::Form_Load()
 
 void frmAbout::cmdSysInfo_Click()
 {
-    if (!StartSysInfo(m_services.system))
+    StartSysInfo();
+}
+
+// Asks the system afresh where its tool is and starts it on its own, or says
+// that there is none; the window stays open either way.
+void frmAbout::StartSysInfo()
+{
+    const std::string tool = m_services.system.findTool();
+    if (tool.empty() || !m_services.system.startTool(tool))
         m_services.messageBoxes.tell(this, QGuiApplication::applicationDisplayName(),
                                      texts::Unavailable);
 }

@@ -31,6 +31,7 @@ public:
 private:
     void Form_Load();
     void cmdSysInfo_Click();
+    void StartSysInfo();
 
     std::unique_ptr<Ui::frmAbout> ui;
     services::Services m_services;

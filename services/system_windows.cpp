@@ -6,8 +6,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
-#include <stdexcept>
 
 namespace services {
 
@@ -21,9 +19,9 @@ const std::string ToolFile = "\\MSINFO32.EXE";
 
 // Reads one registry value as text into KeyVal. False when the key or the
 // value cannot be read (missing, access refused, data longer than the
-// buffer); KeyVal is then empty. A string value gives its text, a DWORD its
-// decimal digits; any other type leaves KeyVal as it was. Throws
-// std::invalid_argument when the data fills the whole buffer without a zero.
+// buffer); KeyVal is then empty. A string value gives its text; any other
+// type, and data that fill the whole buffer without a zero, are found but
+// give no path.
 bool GetKeyValue(HKEY KeyRoot, const std::string &KeyName, const std::string &SubKeyRef,
                  std::string &KeyVal)
 {
@@ -39,28 +37,13 @@ bool GetKeyValue(HKEY KeyRoot, const std::string &KeyName, const std::string &Su
                                   reinterpret_cast<BYTE *>(data.data()), &size);
         RegCloseKey(key);
     }
-    if (result != ERROR_SUCCESS) {
-        KeyVal.clear();
+    KeyVal.clear();
+    if (result != ERROR_SUCCESS)
         return false;
-    }
-
     // The whole buffer counts, whatever size the query reported.
     const auto end = std::find(data.begin(), data.end(), '\0');
-    if (end == data.end())
-        throw std::invalid_argument("registry value fills its buffer without a terminating zero");
-    switch (type) {
-    case REG_SZ:
+    if (type == REG_SZ && end != data.end())
         KeyVal.assign(data.begin(), end);
-        break;
-    case REG_DWORD: {
-        DWORD number = 0;
-        std::memcpy(&number, data.data(), sizeof number);
-        KeyVal = std::to_string(number);
-        break;
-    }
-    default:
-        break;
-    }
     return true;
 }
 

@@ -1,9 +1,9 @@
-// The launcher on Windows' own registry, file search and program start.
+// The system information tool found and started through Windows' own registry, file search and
+// program start.
 //   probe                 starts the tool, prints "started" or "unavailable"
 //   probe lock KEY        lets ordinary users only read HKLM\KEY
 // Under any other name it stands in for the tool: it notes in C:\started.txt
 // which file was started, with how many arguments.
-#include "about/sysinfo.h"
 #include "services/system.h"
 
 #include <windows.h>
@@ -30,7 +30,9 @@ int main(int argc, char *argv[])
                RegOpenKeyExA(HKEY_LOCAL_MACHINE, argv[2], 0, WRITE_DAC, &key) != 0 ||
                RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, readOnly) != 0;
     } else {
-        std::printf(about::StartSysInfo(services::NativeSystem()) ? "started\n" : "unavailable\n");
+        const services::NativeSystem system;
+        const std::string tool = system.findTool();
+        std::printf(!tool.empty() && system.startTool(tool) ? "started\n" : "unavailable\n");
     }
     return 0;
 }

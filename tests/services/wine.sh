@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The launcher with its Windows services, cross-compiled with mingw-w64 and run
-# under Wine in a fresh prefix, on the real registry and program start.
+# How Windows finds and starts its system information tool, cross-compiled
+# with mingw-w64 and run under Wine in a fresh prefix, on the real registry
+# and program start.
 # Usage: wine.sh SOURCE_DIR. Exit status 77: skipped, the tools are missing.
 set -euo pipefail
 src=$1 cxx=x86_64-w64-mingw32-g++-posix
@@ -10,7 +11,7 @@ export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 unset DISPLAY WAYLAND_DISPLAY
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
 "$cxx" -std=c++20 -O1 -static -I"$src" -o "$work/probe.exe" "$(dirname "$0")/probe.cpp" \
-    "$src/about/sysinfo.cpp" "$src/services/system_windows.cpp" &
+    "$src/services/system_windows.cpp" &
 build=$!
 wine wineboot -i >/dev/null 2>&1
 wait $build
@@ -37,7 +38,7 @@ check "started $tool, 0 arguments" # found in the folder
 add "$key" PATH REG_SZ "$(printf 'x%.0s' $(seq 1024))"
 check "started $tool, 0 arguments" # a path of its own too long to read: the folder is asked
 add "$key" PATH REG_BINARY "$(printf '41%.0s' $(seq 1024))"
-check unavailable # fills the buffer without a zero: an error, the folder is not asked
+check unavailable # fills the buffer without a zero: no path, the folder is not asked
 add "$key" PATH REG_SZ "$tool"
 add 'SOFTWARE\Microsoft\Shared Tools Location' MSINFO REG_SZ 'C:\Fehlt'
 wine "$work/probe.exe" lock "$key"

@@ -1,5 +1,0 @@
-#include "app/endsignals.h"
-
-// Windows ends a session through window messages, which Qt turns into closing
-// the window.
-void closeOnEndSignals(QWidget &) {}
