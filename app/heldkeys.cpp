@@ -92,5 +92,7 @@ private:
 void pressHeldKeysOnce(QApplication &application)
 {
     application.installEventFilter(new HeldKeys(application));
+#if QT_CONFIG(xcb)
     reportRepeatsAsPresses();
+#endif
 }

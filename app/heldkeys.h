@@ -8,7 +8,8 @@ class QApplication;
 // repeats. One call, once the application object stands.
 void pressHeldKeysOnce(QApplication &application);
 
-// The platform's part: where the windowing system can report a held key's
-// repeats as presses only, it is asked to, so that no repeat looks like a
-// release and a new press. Elsewhere nothing is done.
+// X11's part, where Qt has X11 support (heldkeys_xcb.cpp): on an X11
+// display the X server is asked to report a held key's repeats as presses
+// only, so that no repeat looks like a release and a new press. Elsewhere Qt
+// marks repeats itself.
 void reportRepeatsAsPresses();

@@ -1,7 +1,7 @@
 #include "app/module1.h"
 
-#include "app/endsignals.h"
 #include "app/heldkeys.h"
+#include "app/session.h"
 #include "app/workarounds.h"
 #include "mainwindow/frmmain.h"
 #include "mainwindow/programfont.h"
@@ -19,10 +19,9 @@ namespace Module1 {
 
 int Main(int argc, char *argv[])
 {
-    QtCommandLine qtCommandLine(argc, argv);
-    qtCommandLine.preferX11();
+    QtCommandLine qt = qtCommandLine(argc, argv);
     holdStartupMessages();
-    QApplication application(qtCommandLine.argc(), qtCommandLine.argv());
+    QApplication application(qt.argc, qt.argv.data());
     passOnStartupMessages();
 
     QApplication::setApplicationName(QStringLiteral("Wertungsbrett"));
@@ -42,13 +41,11 @@ int Main(int argc, char *argv[])
         QApplication::installTranslator(&qtTranslation);
 
     services::QtMessageBoxes messageBoxes;
-    services::SystemClipboard clipboard;
-    services::DesktopHelpViewer helpViewer; // the program ships no help file
     const services::NativeSystem system;
     const std::unique_ptr<QSettings> settings =
         mainwindow::windowposition::openUserStore(QApplication::applicationName());
-    mainwindow::frmMain mainForm({messageBoxes, clipboard, helpViewer, system}, settings.get());
-    closeOnEndSignals(mainForm);
+    mainwindow::frmMain mainForm({messageBoxes, system}, settings.get());
+    closeAtSessionEnd(mainForm);
     mainForm.show();
     const int status = QApplication::exec();
     endBeforeWaylandTeardown(status);

@@ -2,8 +2,15 @@
 
 class QWidget;
 
-// SIGTERM, SIGHUP and SIGINT close `window` as its close box does: a desktop
-// session without session management ends its programs with SIGTERM, and
-// the position must still be stored. Where the platform has no such
-// signals, nothing is done.
-void closeOnEndSignals(QWidget &window);
+// What the desktop session asks of the program at its start and its end, one
+// source file per platform.
+
+// The session's end closes `window` as its close box does, so that its
+// position is still stored: on Windows logging off or shutting down, on Unix
+// SIGTERM (which a session without session management sends its programs),
+// SIGHUP and SIGINT, unless they were ignored when the program started.
+void closeAtSessionEnd(QWidget &window);
+
+// Tells the user in one German line, where a user of the platform reads it,
+// that the program finds no graphical display, and ends it with exit code 1.
+[[noreturn]] void failForWantOfDisplay();

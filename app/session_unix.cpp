@@ -1,10 +1,13 @@
-#include "app/endsignals.h"
+#include "app/session.h"
 
 #include <QSocketNotifier>
+#include <QString>
 #include <QWidget>
 
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -24,7 +27,7 @@ extern "C" void onEndSignal(int)
 
 } // namespace
 
-void closeOnEndSignals(QWidget &window)
+void closeAtSessionEnd(QWidget &window)
 {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, endSocket) != 0)
         return;
@@ -41,6 +44,31 @@ void closeOnEndSignals(QWidget &window)
     action.sa_handler = onEndSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (const int signal : {SIGTERM, SIGHUP, SIGINT})
-        ::sigaction(signal, &action, nullptr);
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
+        // Started with nohup or in a shell's background, the program was told
+        // to outlive its terminal: that stays so.
+        struct sigaction before = {};
+        if (::sigaction(signal, nullptr, &before) == 0 && before.sa_handler != SIG_IGN)
+            ::sigaction(signal, &action, nullptr);
+    }
+}
+
+void failForWantOfDisplay()
+{
+    const QString display = qEnvironmentVariable("DISPLAY");
+    const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
+    QString line;
+    if (display.isEmpty() && wayland.isEmpty()) {
+        line = QStringLiteral("Keine grafische Anzeige gefunden (DISPLAY und WAYLAND_DISPLAY "
+                              "sind leer): Wertungsbrett braucht einen Desktop.");
+    } else {
+        const QString which = display.isEmpty() ? QStringLiteral("WAYLAND_DISPLAY=") + wayland
+                                                : QStringLiteral("DISPLAY=") + display;
+        line = QStringLiteral("Keine grafische Anzeige gefunden (%1 konnte nicht geöffnet "
+                              "werden): Wertungsbrett braucht einen Desktop.")
+                   .arg(which);
+    }
+    // stderr is unbuffered: the line is out before the exit.
+    std::fputs(qPrintable(line + u'\n'), stderr);
+    std::_Exit(1);
 }

@@ -1,5 +1,7 @@
 #include "app/workarounds.h"
 
+#include "app/session.h"
+
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QList>
@@ -11,43 +13,17 @@
 
 namespace Module1 {
 
-QtCommandLine::QtCommandLine(int argc, char *argv[])
+QtCommandLine qtCommandLine(int argc, char *argv[])
 {
-    append(argc > 0 && argv[0] ? argv[0] : "wertungsbrett");
-}
-
-void QtCommandLine::preferX11()
-{
+    static char name[] = "wertungsbrett", platform[] = "-platform", x11First[] = "xcb;wayland";
+    char *const self = argc > 0 && argv[0] ? argv[0] : name;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY") &&
-        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        append("-platform");
-        append("xcb;wayland");
-    }
-}
-
-void QtCommandLine::append(const char *argument)
-{
-    m_arguments.at(m_argc) = argument;
-    m_argv.at(m_argc) = m_arguments.at(m_argc).data();
-    ++m_argc;
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return {3, {self, platform, x11First, nullptr}};
+    return {1, {self, nullptr, nullptr, nullptr}};
 }
 
 namespace {
-
-QString noDisplayLine()
-{
-    const QString display = qEnvironmentVariable("DISPLAY");
-    const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
-    if (display.isEmpty() && wayland.isEmpty()) {
-        return QStringLiteral("Keine grafische Anzeige gefunden (DISPLAY und WAYLAND_DISPLAY "
-                              "sind leer): Wertungsbrett braucht einen Desktop.");
-    }
-    const QString which = display.isEmpty() ? QStringLiteral("WAYLAND_DISPLAY=") + wayland
-                                            : QStringLiteral("DISPLAY=") + display;
-    return QStringLiteral("Keine grafische Anzeige gefunden (%1 konnte nicht geöffnet werden): "
-                          "Wertungsbrett braucht einen Desktop.")
-        .arg(which);
-}
 
 struct HeldMessage
 {
@@ -62,9 +38,12 @@ QtMessageHandler previousHandler = nullptr;
 void holdMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
     if (type == QtFatalMsg) {
-        // stderr is unbuffered: the line is out before the exit below.
-        std::fputs(qPrintable(noDisplayLine() + u'\n'), stderr);
-        std::_Exit(1);
+        // Qt's own words when no platform can start.
+        if (text.contains(u"no Qt platform plugin could be initialized"))
+            failForWantOfDisplay();
+        passOnStartupMessages();
+        previousHandler(type, context, text);
+        return;
     }
     heldMessages.append({type, QByteArray(context.category), text});
 }

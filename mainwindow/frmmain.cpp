@@ -13,6 +13,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLayout>
@@ -22,8 +23,6 @@
 #include <QScreen>
 #include <QStyle>
 #include <QWindow>
-
-#include <exception>
 
 namespace mainwindow {
 
@@ -38,15 +37,6 @@ constexpr qsizetype ShownTextLength = 512;
 // up to about two hundred candidates. The whole line of 32,767 candidates
 // takes longer to build than a click may cost (bench_longnames).
 constexpr qsizetype DescribedLength = 4096;
-
-// For commands that must not disturb the user: an error ends them quietly.
-template <typename Step> void quietly(Step step)
-{
-    try {
-        step();
-    } catch (...) {
-    }
-}
 
 } // namespace
 
@@ -65,30 +55,23 @@ frmMain::frmMain(const services::Services &services, QSettings *settings, QWidge
     ui->cboKandidaten->listView()->setAccessibleName(texts::CandidateList);
     showStatus(scoring::texts::OpeningHint);
 
-    const auto onClick = [this](QAbstractButton *button, void (frmMain::*handler)()) {
-        connect(button, &QAbstractButton::clicked, this, [this, handler] { guarded(handler); });
-    };
-    onClick(ui->cmdPlus, &frmMain::cmdPlus_Click);
-    onClick(ui->cmdMinus, &frmMain::cmdMinus_Click);
-    onClick(ui->cmdLoeschen, &frmMain::cmdLoeschen_Click);
-    onClick(ui->cmdCopyPunktestandToClipboard, &frmMain::cmdCopyPunktestandToClipboard_Click);
-
-    const auto onTrigger = [this](QAction *action, void (frmMain::*handler)()) {
-        connect(action, &QAction::triggered, this, [this, handler] { guarded(handler); });
-    };
-    onTrigger(ui->mnuFileNew, &frmMain::mnuFileNew_Click);
-    onTrigger(ui->mnuFileExit, &frmMain::mnuFileExit_Click);
-    onTrigger(ui->mnuEditCut, &frmMain::mnuEditCut_Click);
-    onTrigger(ui->mnuEditCopy, &frmMain::mnuEditCopy_Click);
-    onTrigger(ui->mnuEditPaste, &frmMain::mnuEditPaste_Click);
-    onTrigger(ui->mnuViewToolbar, &frmMain::mnuViewToolbar_Click);
-    onTrigger(ui->mnuViewStatusBar, &frmMain::mnuViewStatusBar_Click);
-    onTrigger(ui->mnuHelpContents, &frmMain::mnuHelpContents_Click);
-    onTrigger(ui->mnuHelpSearchForHelpOn, &frmMain::mnuHelpSearchForHelpOn_Click);
-    onTrigger(ui->mnuHelpAbout, &frmMain::mnuHelpAbout_Click);
-
-    connect(ui->tbToolBar, &QToolBar::actionTriggered, this,
-            [this](QAction *button) { tbToolBar_ButtonClick(button->property("key").toString()); });
+    connect(ui->cmdPlus, &QPushButton::clicked, this, &frmMain::cmdPlus_Click);
+    connect(ui->cmdMinus, &QPushButton::clicked, this, &frmMain::cmdMinus_Click);
+    connect(ui->cmdLoeschen, &QPushButton::clicked, this, &frmMain::cmdLoeschen_Click);
+    connect(ui->cmdCopyPunktestandToClipboard, &QPushButton::clicked, this,
+            &frmMain::cmdCopyPunktestandToClipboard_Click);
+    // Menu items and toolbar buttons alike.
+    connect(ui->mnuFileNew, &QAction::triggered, this, &frmMain::mnuFileNew_Click);
+    connect(ui->mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
+    connect(ui->mnuEditCut, &QAction::triggered, this, &frmMain::mnuEditCut_Click);
+    connect(ui->mnuEditCopy, &QAction::triggered, this, &frmMain::mnuEditCopy_Click);
+    connect(ui->mnuEditPaste, &QAction::triggered, this, &frmMain::mnuEditPaste_Click);
+    connect(ui->mnuViewToolbar, &QAction::triggered, this, &frmMain::mnuViewToolbar_Click);
+    connect(ui->mnuViewStatusBar, &QAction::triggered, this, &frmMain::mnuViewStatusBar_Click);
+    connect(ui->mnuHelpContents, &QAction::triggered, this, &frmMain::mnuHelpContents_Click);
+    connect(ui->mnuHelpSearchForHelpOn, &QAction::triggered, this,
+            &frmMain::mnuHelpSearchForHelpOn_Click);
+    connect(ui->mnuHelpAbout, &QAction::triggered, this, &frmMain::mnuHelpAbout_Click);
 
     ui->cmdCopyPunktestandToClipboard->setFocus();
     Form_Load();
@@ -114,9 +97,12 @@ void frmMain::Form_Load()
     move(windowposition::load(m_settings, titleBar, screens));
 }
 
+// Qt delivers a close to a hidden window too, as when the session asks twice
+// for the end; a withdrawn window's position is not its own.
 void frmMain::closeEvent(QCloseEvent *event)
 {
-    Form_Unload();
+    if (isVisible())
+        Form_Unload();
     QMainWindow::closeEvent(event);
 }
 
@@ -139,15 +125,6 @@ void frmMain::Form_Unload()
     const QWindow *native = windowHandle();
     if (m_settings && !isMinimized() && windowposition::placesWindows())
         windowposition::save(*m_settings, native ? native->framePosition() : pos());
-}
-
-void frmMain::guarded(void (frmMain::*handler)())
-{
-    try {
-        (this->*handler)();
-    } catch (const std::exception &error) {
-        m_services.messageBoxes.tell(this, windowTitle(), QString::fromLocal8Bit(error.what()));
-    }
 }
 
 // The panel's name is the whole text, for screen readers.
@@ -196,7 +173,7 @@ void frmMain::cmdLoeschen_Click()
 
 void frmMain::cmdCopyPunktestandToClipboard_Click()
 {
-    m_services.clipboard.setText(scoring::standingsLine(*m_roster));
+    QGuiApplication::clipboard()->setText(scoring::standingsLine(*m_roster), QClipboard::Clipboard);
 }
 
 void frmMain::mnuFileNew_Click()
@@ -212,70 +189,32 @@ void frmMain::mnuFileExit_Click()
     close();
 }
 
-// The toolbar has no commands of its own: each button's key names the menu
-// item whose handler it runs. Keys are compared exactly; an error in the
-// handler is dropped, as the toolbar has nobody to tell.
-void frmMain::tbToolBar_ButtonClick(const QString &key)
-{
-    static constexpr struct
-    {
-        QStringView key;
-        void (frmMain::*handler)();
-    } KeyTable[] = {
-        {u"New", &frmMain::mnuFileNew_Click},
-        {u"Cut", &frmMain::mnuEditCut_Click},
-        {u"Copy", &frmMain::mnuEditCopy_Click},
-        {u"Paste", &frmMain::mnuEditPaste_Click},
-    };
-    for (const auto &row : KeyTable) {
-        if (key == row.key) {
-            quietly([this, &row] { (this->*row.handler)(); });
-            return;
-        }
-    }
-}
-
 // Cut, Copy and Paste act on whatever control has the focus; opening a menu
 // or clicking a toolbar button does not move it. A control without an
-// editable selection, such as a button, makes them do nothing, silently, as
-// does any error.
+// editable selection, such as a button, makes them do nothing. Paste goes
+// through the edit field's check like any paste: only the first line of the
+// clipboard's text is kept.
 QLineEdit *frmMain::focusedEdit() const
 {
     return qobject_cast<QLineEdit *>(focusWidget());
 }
 
-// Puts the focused selection on the clipboard; false if there is none.
-bool frmMain::copySelection()
-{
-    const QLineEdit *edit = focusedEdit();
-    if (!edit || !edit->hasSelectedText())
-        return false;
-    m_services.clipboard.setText(edit->selectedText());
-    return true;
-}
-
 void frmMain::mnuEditCut_Click()
 {
-    quietly([this] {
-        if (copySelection())
-            focusedEdit()->del();
-    });
+    if (QLineEdit *edit = focusedEdit())
+        edit->cut();
 }
 
 void frmMain::mnuEditCopy_Click()
 {
-    quietly([this] { copySelection(); });
+    if (const QLineEdit *edit = focusedEdit())
+        edit->copy();
 }
 
-// Goes through the edit field's check like any paste: only the first line of
-// the clipboard's text is kept.
 void frmMain::mnuEditPaste_Click()
 {
-    quietly([this] {
-        const QString text = m_services.clipboard.text();
-        if (QLineEdit *edit = focusedEdit())
-            edit->insert(text);
-    });
+    if (QLineEdit *edit = focusedEdit())
+        edit->paste();
 }
 
 void frmMain::mnuViewToolbar_Click()
@@ -288,30 +227,16 @@ void frmMain::mnuViewStatusBar_Click()
     ui->sbStatusBar->setVisible(ui->mnuViewStatusBar->isChecked());
 }
 
+// The program has no help file: both help commands say so under the
+// window's caption.
 void frmMain::mnuHelpContents_Click()
 {
-    showHelp(services::HelpViewer::Request::Contents);
+    m_services.messageBoxes.inform(this, windowTitle(), texts::NoHelp);
 }
 
 void frmMain::mnuHelpSearchForHelpOn_Click()
 {
-    showHelp(services::HelpViewer::Request::Search);
-}
-
-// No help file is no error: the user is told so under the window's caption.
-// A viewer that cannot be reached is described under the program's name.
-void frmMain::showHelp(services::HelpViewer::Request request)
-{
-    if (m_services.helpViewer.helpFile().isEmpty()) {
-        m_services.messageBoxes.inform(this, windowTitle(), texts::NoHelp);
-        return;
-    }
-    try {
-        m_services.helpViewer.show(this, request);
-    } catch (const std::exception &error) {
-        m_services.messageBoxes.tell(this, QGuiApplication::applicationDisplayName(),
-                                     QString::fromLocal8Bit(error.what()));
-    }
+    mnuHelpContents_Click();
 }
 
 // The About window is made once and shown modally over this window; it sets

@@ -47,7 +47,6 @@ private:
     void cmdCopyPunktestandToClipboard_Click();
     void mnuFileNew_Click();
     void mnuFileExit_Click();
-    void tbToolBar_ButtonClick(const QString &key);
     void mnuEditCut_Click();
     void mnuEditCopy_Click();
     void mnuEditPaste_Click();
@@ -60,11 +59,7 @@ private:
     void UpdatePunktestand();
     void showStatus(const QString &text);
     void report(const scoring::Outcome &outcome);
-    // Runs a handler; an unexpected error is reported and the roster kept.
-    void guarded(void (frmMain::*handler)());
     QLineEdit *focusedEdit() const;
-    bool copySelection();
-    void showHelp(services::HelpViewer::Request request);
 
     std::unique_ptr<Ui::frmMain> ui;
     services::Services m_services;

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "services/clipboard.h"
-#include "services/helpviewer.h"
 #include "services/messageboxes.h"
 #include "services/system.h"
 
@@ -12,8 +10,6 @@ namespace services {
 struct Services
 {
     MessageBoxes &messageBoxes;
-    Clipboard &clipboard;
-    HelpViewer &helpViewer;
     const System &system;
 };
 

@@ -4,8 +4,6 @@
 
 #include <QStringList>
 
-#include <stdexcept>
-
 // Stand-ins for the platform services: they show, keep and start nothing, and
 // record what the program asked of them.
 struct FakeMessageBoxes : services::MessageBoxes
@@ -27,31 +25,6 @@ struct FakeMessageBoxes : services::MessageBoxes
     QStringList shown; // "kind|title|text"
 };
 
-struct FakeClipboard : services::Clipboard
-{
-    void setText(const QString &text) override
-    {
-        if (broken)
-            throw std::runtime_error("Zwischenablage belegt");
-        content = text;
-    }
-    QString text() const override { return content; }
-    QString content;
-    bool broken = false;
-};
-
-struct FakeHelpViewer : services::HelpViewer
-{
-    QString helpFile() const override { return file; }
-    void show(QWidget *, Request) override
-    {
-        if (broken)
-            throw std::runtime_error("Kein Hilfeprogramm");
-    }
-    QString file;
-    bool broken = false;
-};
-
 // Finds no tool, so that no test starts one.
 struct FakeSystem : services::System
 {
@@ -62,8 +35,6 @@ struct FakeSystem : services::System
 struct FakeServices
 {
     FakeMessageBoxes boxes;
-    FakeClipboard clipboard;
-    FakeHelpViewer help;
     FakeSystem system;
-    services::Services all() { return {boxes, clipboard, help, system}; }
+    services::Services all() { return {boxes, system}; }
 };
