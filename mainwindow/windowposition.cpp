@@ -1,11 +1,8 @@
 #include "mainwindow/windowposition.h"
 
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
-#include <QLockFile>
 #include <QSettings>
-#include <QStandardPaths>
 
 #include <algorithm>
 #include <cmath>
@@ -24,29 +21,6 @@ constexpr double FarTwips = 1e9;
 int toPixels(int twips)
 {
     return int(std::lround(double(twips) / TwipsPerPixel));
-}
-
-// Missing, or a regular file (through links). A dangling link counts as
-// damaged: writing would create its target wherever it points.
-bool regularOrMissing(const QString &path, bool followLinks)
-{
-    const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink())
-        return true;
-    return info.isFile() && (followLinks || !info.isSymLink());
-}
-
-// QSettings waits for its lock without a time limit; a lock held by a live
-// process or left fresh and unreadable would keep the program from ending.
-bool usable(const QString &fileName, bool writing)
-{
-    const QString lockName = fileName + QStringLiteral(".lock");
-    if (!regularOrMissing(fileName, true) || !regularOrMissing(lockName, false))
-        return false;
-    if (!writing || !QFileInfo::exists(lockName))
-        return true;
-    QLockFile lock(lockName);
-    return lock.tryLock(1000); // released again before QSettings takes it
 }
 
 // The store holds a single-precision number in the user's locale: the C
@@ -79,20 +53,6 @@ bool placesWindows()
     return !QGuiApplication::platformName().startsWith(u"wayland");
 }
 
-std::unique_ptr<QSettings> openUserStore(const QString &program)
-{
-    // QSettings reads its files as it is constructed, so the check comes first.
-    // Named by its file, QSettings reads no machine-wide fallbacks.
-    const QString fileName =
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' + program +
-        QStringLiteral(".conf");
-    if (!usable(fileName, false))
-        return nullptr;
-    auto settings = std::make_unique<QSettings>(fileName, QSettings::IniFormat);
-    settings->setFallbacksEnabled(false);
-    return settings;
-}
-
 QPoint load(const QSettings *settings, const QRect &titleBar, const QList<QRect> &screens)
 {
     const QPoint stored(readPixels(settings, LeftKey), readPixels(settings, TopKey));
@@ -103,16 +63,10 @@ QPoint load(const QSettings *settings, const QRect &titleBar, const QList<QRect>
     return reachable ? stored : QPoint(toPixels(DefaultTwips), toPixels(DefaultTwips));
 }
 
-// Written at once: the session may end the process right after the window
-// closes. QSettings reports a failed write only through its status, which
-// costs nothing but the stored value.
 void save(QSettings &settings, QPoint topLeft)
 {
-    if (!usable(settings.fileName(), true))
-        return;
-    settings.setValue(LeftKey, QString::number(topLeft.x() * TwipsPerPixel));
-    settings.setValue(TopKey, QString::number(topLeft.y() * TwipsPerPixel));
-    settings.sync();
+    write(settings, {{LeftKey, QString::number(topLeft.x() * TwipsPerPixel)},
+                     {TopKey, QString::number(topLeft.y() * TwipsPerPixel)}});
 }
 
 } // namespace mainwindow::windowposition

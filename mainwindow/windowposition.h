@@ -3,8 +3,10 @@
 #include <QList>
 #include <QPoint>
 #include <QRect>
+#include <QString>
 
 #include <memory>
+#include <utility>
 
 class QSettings;
 
@@ -19,13 +21,6 @@ namespace mainwindow::windowposition {
 // platform is known by its name.
 bool placesWindows();
 
-// The user's own settings file of `program` in the user's configuration
-// folder, and no machine-wide file beside it. Null when that file or its
-// lock is something other than a regular file (or a link to one): a FIFO
-// would block the read, a directory as lock the write for ever, and a
-// device must never be replaced by a settings file.
-std::unique_ptr<QSettings> openUserStore(const QString &program);
-
 // The stored corner in pixels. A key that is missing or holds no finite
 // number counts as 1000 twips, and so do both without a store. If the title
 // bar (`titleBar`, relative to the corner) would lie outside every one of
@@ -33,9 +28,18 @@ std::unique_ptr<QSettings> openUserStore(const QString &program);
 // instead.
 QPoint load(const QSettings *settings, const QRect &titleBar, const QList<QRect> &screens);
 
-// Stores the corner, given in pixels, as whole twips; nothing when the file
-// or its lock has become something other than a regular file since the
-// store was opened.
+// Stores the corner, given in pixels, as whole twips.
 void save(QSettings &settings, QPoint topLeft);
+
+// The user's own settings store, one source file per platform.
+
+// The user's own store of `program`'s settings, and no machine-wide one
+// beside it; null where it cannot be used safely.
+std::unique_ptr<QSettings> openUserStore(const QString &program);
+
+// Writes `values`, keys with their texts, into the store at once: the session
+// may end the process right after the window closes. Nothing is written where
+// that would wait for another program more than a moment.
+void write(QSettings &settings, const QList<std::pair<QString, QString>> &values);
 
 } // namespace mainwindow::windowposition
