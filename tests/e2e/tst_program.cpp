@@ -27,12 +27,16 @@ class tst_Program : public QObject
         return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
     }
 
-    // Starts the program and returns its main window once it is shown.
+    // Starts the program, through `launcher` if one is given, and returns its
+    // main window once it is shown.
     static QString startProgram(QProcess &program, const QProcessEnvironment &environment,
-                                const QStringList &arguments = {})
+                                const QStringList &arguments = {}, const QString &launcher = {})
     {
         program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(WERTUNGSBRETT_PROGRAM), arguments);
+        if (launcher.isEmpty())
+            program.start(QStringLiteral(WERTUNGSBRETT_PROGRAM), arguments);
+        else
+            program.start(launcher, QStringList{QStringLiteral(WERTUNGSBRETT_PROGRAM)} + arguments);
         const QString search = u"search --sync --onlyvisible --pid %1 --name ^Wertungsbrett$"_qs;
         return xdotool(search.arg(program.processId())).section(u'\n', 0, 0);
     }
@@ -106,21 +110,27 @@ class tst_Program : public QObject
 private slots:
     void startAndEnd_data()
     {
-        QTest::addColumn<bool>("managed");     // under openbox
-        QTest::addColumn<QString>("keys");     // pressed first
-        QTest::addColumn<int>("signal");       // ends it; 0: File > Beenden
-        QTest::addColumn<QByteArray>("store"); // before the first start; null: none
-        QTest::addColumn<QPoint>("corner");    // where every start opens, in pixels
-        QTest::newRow("first start") << false << Anna << 0 << QByteArray() << QPoint(67, 67);
-        QTest::newRow("openbox") << true << Anna << 0 << QByteArray() << QPoint(67, 67);
+        QTest::addColumn<bool>("managed");      // under openbox
+        QTest::addColumn<QString>("launcher");  // nohup, which is sent SIGHUP first; empty: none
+        QTest::addColumn<QString>("keys");      // pressed first
+        QTest::addColumn<QList<int>>("ending"); // signals that end it; none: File > Beenden
+        QTest::addColumn<QByteArray>("store");  // before the first start; null: none
+        QTest::addColumn<QPoint>("corner");     // where every start opens, in pixels
+        QTest::newRow("first start")
+            << false << QString() << Anna << QList<int>() << QByteArray() << QPoint(67, 67);
+        QTest::newRow("openbox") << true << QString() << Anna << QList<int>() << QByteArray()
+                                 << QPoint(67, 67);
         // Stored with decimals, so that what was written shows in the numbers' form.
         const QByteArray decimals("[Settings]\nMainLeft=1500,0\nMainTop=3000.0\n");
         for (const int signal : {SIGTERM, SIGHUP, SIGINT})
             QTest::addRow("signal %d", signal)
-                << false << QString() << signal << decimals << QPoint(100, 200);
+                << false << QString() << QString() << QList<int>{signal} << decimals
+                << QPoint(100, 200);
         QTest::newRow("signal with a box open")
-            << false << u"ctrl+n search --sync --name ^Neues.Quiz$"_qs << int(SIGTERM) << decimals
-            << QPoint(100, 200);
+            << false << QString() << u"ctrl+n search --sync --name ^Neues.Quiz$"_qs
+            << QList<int>{SIGTERM} << decimals << QPoint(100, 200);
+        QTest::newRow("nohup") << false << u"nohup"_qs << Anna << QList<int>{SIGTERM} << decimals
+                               << QPoint(100, 200);
     }
     // Without a store, three starts in a row: the outer corner stays, whatever
     // frame is drawn. With one, a start shows what is written. Under openbox
@@ -128,8 +138,9 @@ private slots:
     void startAndEnd()
     {
         QFETCH(bool, managed);
+        QFETCH(QString, launcher);
         QFETCH(QString, keys);
-        QFETCH(int, signal);
+        QFETCH(QList<int>, ending);
         QFETCH(QByteArray, store);
         QFETCH(QPoint, corner);
         QTemporaryDir config;
@@ -152,8 +163,10 @@ private slots:
             QProcess program;
             // Qt's own options must not reach Qt: the program takes no command line.
             const QString window = startProgram(program, QProcessEnvironment::systemEnvironment(),
-                                                {u"-qwindowgeometry"_qs, u"+500+400"_qs});
+                                                {u"-qwindowgeometry"_qs, u"+500+400"_qs}, launcher);
             const QString pid = QString::number(program.processId());
+            if (!launcher.isEmpty()) // its terminal closed: the quiz goes on
+                ::kill(pid_t(program.processId()), SIGHUP);
             QCOMPARE(outerCorner(window), corner);
             // Its menus too draw with the program's font, Arial's metric twin.
             QTRY_COMPARE(fontsOpened(pid), QStringList{u"LiberationSans-Regular.ttf"_qs});
@@ -166,9 +179,9 @@ private slots:
                 QTRY_COMPARE(QGuiApplication::clipboard()->text().replace(
                                  QRegularExpression(u"n{3,}"_qs), u"nnn"_qs),
                              u"/me --Punkte--  Annna 3P, "_qs);
-            if (signal) {
+            for (const int signal : ending)
                 ::kill(pid_t(program.processId()), signal);
-            } else { // once the menu is open beside the window
+            if (ending.isEmpty()) { // once the menu is open beside the window
                 xdotool(u"key alt+d"_qs);
                 QTRY_COMPARE_WITH_TIMEOUT(windowsOf(pid), 2, 20000);
                 xdotool(u"key b"_qs);

@@ -551,6 +551,10 @@ private slots:
         QTest::newRow("lock held elsewhere") // by a program on another machine
             << linked + u" && printf '4711\\nQuiz\\nanderer-rechner\\n' >$f.lock"_qs
             << QPoint(200, 300) << QByteArray("-> [Settings]\nMainLeft=3000\nMainTop=4500\n");
+        QTest::newRow("lock held here") // by a live program, which may keep it: not waited for
+            << u"printf '[Settings]\\nMainTop=4500\\n' >$f && { sleep 5 & "
+               "printf \"$!\\nsleep\\n$(hostname)\\n\" >$f.lock; }"_qs
+            << QPoint(67, 300) << QByteArray("[Settings]\nMainTop=4500\n");
         QTest::newRow("lock is a link") // even one to a regular file
             << linked + u" && printf 'fremd' >other && ln -s other $f.lock"_qs << defaults
             << QByteArray("-> [Settings]\nMainLeft=3000\nMainTop=4500\n");
@@ -582,22 +586,30 @@ private slots:
 
     void closing_data()
     {
-        QTest::addColumn<bool>("minimized");
+        QTest::addColumn<QString>("how");
         QTest::addColumn<QByteArray>("after");
-        QTest::newRow("normal") << false << QByteArray("[Settings]\nMainLeft=1005\nMainTop=1005\n");
-        QTest::newRow("minimized") << true << QByteArray("none");
+        const QByteArray stored("[Settings]\nMainLeft=1005\nMainTop=1005\n");
+        QTest::newRow("normal") << u"normal"_qs << stored;
+        QTest::newRow("minimized") << u"minimized"_qs << QByteArray("none");
+        // Closed again once hidden, as by a second end signal: a withdrawn
+        // window's place is not where the user left it.
+        QTest::newRow("twice") << u"twice"_qs << stored;
     }
-    // Closing the main window stores where it is, unless it is minimized.
+    // Closing the main window stores where it is, once, unless it is minimized.
     void closing()
     {
-        QFETCH(bool, minimized);
+        QFETCH(QString, how);
         QFETCH(QByteArray, after);
         const auto settings = wp::openUserStore(u"Wertungsbrett"_qs);
         window = std::make_unique<mainwindow::frmMain>(fx->all(), settings.get());
         window->show();
-        if (minimized)
+        if (how == u"minimized")
             window->showMinimized();
         window->close();
+        if (how == u"twice") {
+            window->move(window->pos() + QPoint(50, 50));
+            window->close();
+        }
         QCOMPARE(held(config->filePath(u"Wertungsbrett.conf"_qs)), after);
     }
 };
