@@ -26,7 +26,15 @@ CHECK_PACKAGES := valgrind dpkg-dev file desktop-file-utils \
 # `make icons`: librsvg draws the hicolor sizes, ImageMagick the rest.
 ICON_PACKAGES  := librsvg2-bin imagemagick
 
-.PHONY: run test check package smoke bench icons clean
+# Windows: Debian's qtbase source, mingw-w64 and Wine, NSIS and the zip for
+# the installer and the portable zip; Xvfb, openbox and xdotool for the
+# installed program's end-to-end rows.
+WINDOWS_PACKAGES := cmake ninja-build dpkg-dev g++-mingw-w64-x86-64-posix qt6-base-dev \
+                    qt6-base-dev-tools qt6-base-private-dev qt6-translations-l10n nsis wine \
+                    wine64 xvfb xauth xdotool openbox wmctrl x11-utils fonts-liberation2 \
+                    libglib2.0-dev libxcb-xkb-dev
+
+.PHONY: run test check package smoke bench icons windows clean
 
 run:
 	@tools/ensure-packages $(RUN_PACKAGES)
@@ -38,7 +46,7 @@ test:
 	@tools/ensure-packages $(RUN_PACKAGES) $(TEST_PACKAGES)
 	@cmake --preset $(PRESET) $(CMAKE_ARGS) >/dev/null
 	@cmake --build --preset $(PRESET) -j $(JOBS)
-	@ctest --preset $(PRESET) -j $(JOBS) --label-exclude 'memcheck|bench'
+	@ctest --preset $(PRESET) -j $(JOBS) --label-exclude 'memcheck|bench|windows'
 
 # Sanitizers, memcheck and the installed package.
 check:
@@ -66,6 +74,20 @@ bench:
 	@cmake --build --preset release -j $(JOBS)
 	@ctest --preset release -L bench -V
 
+
+# Windows, built here: Qt for Windows once per machine (tools/qt-windows,
+# half an hour the first time), the program and its tests under Wine, the
+# installer and the portable zip in build/windows, then the installed
+# program's end-to-end rows under Wine.
+windows:
+	@tools/ensure-packages $(WINDOWS_PACKAGES)
+	@qt=$$(tools/qt-windows) && cmake --preset windows -DCMAKE_PREFIX_PATH="$$qt" $(CMAKE_ARGS) >/dev/null
+	@cmake --build --preset windows -j $(JOBS)
+	@ctest --preset windows -j $(JOBS)
+	@cd build/windows && cpack
+	@cmake --preset dev $(CMAKE_ARGS) >/dev/null
+	@cmake --build --preset dev --target tst_program -j $(JOBS)
+	@ctest --preset dev -L windows
 
 # Redraws the pictures derived from the sources in resources/, which are
 # committed: the hicolor sizes of icon.svg, each XPM at twice its size (every

@@ -7,18 +7,28 @@
 // with its settings in a temporary folder: where it opens, what it puts on the
 // real clipboard after held keys, what ending it by File > "Beenden" or by the
 // session's signals leaves in the settings, on a bare server and under a
-// window manager, and what the About window's "System Info..." starts.
+// window manager, and what the About window's "System Info..." starts. The
+// Windows program too, as its installer installs it, under Wine.
 class tst_Program : public QObject
 {
     Q_OBJECT
 
+    static inline const QString Program = QStringLiteral(WERTUNGSBRETT_PROGRAM);
+    static inline const QString Installer = QStringLiteral(WERTUNGSBRETT_INSTALLER);
+    static inline const QString WindowsFolder = u"C:\\Program Files\\Wertungsbrett\\"_qs;
+    QTemporaryDir wine; // the Wine prefix, made at Wine's first start
+
     // What a tool printed, trimmed.
-    static QString run(const QString &tool, const QString &arguments)
+    static QString run(const QString &tool, const QStringList &arguments)
     {
         QProcess process;
-        process.start(tool, arguments.split(u' '));
-        process.waitForFinished(20000);
-        return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+        process.start(tool, arguments);
+        process.waitForFinished(60000);
+        return QString::fromUtf8(process.readAllStandardOutput()).remove(u'\r').trimmed();
+    }
+    static QString run(const QString &tool, const QString &arguments)
+    {
+        return run(tool, arguments.split(u' '));
     }
     static QString xdotool(const QString &arguments) { return run(u"xdotool"_qs, arguments); }
     static bool write(const QString &path, const QByteArray &content)
@@ -27,16 +37,13 @@ class tst_Program : public QObject
         return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
     }
 
-    // Starts the program, through `launcher` if one is given, and returns its
-    // main window once it is shown.
+    // Starts `command`, the program or what starts it, and returns the
+    // program's main window once it is shown.
     static QString startProgram(QProcess &program, const QProcessEnvironment &environment,
-                                const QStringList &arguments = {}, const QString &launcher = {})
+                                const QStringList &command = {Program})
     {
         program.setProcessEnvironment(environment);
-        if (launcher.isEmpty())
-            program.start(QStringLiteral(WERTUNGSBRETT_PROGRAM), arguments);
-        else
-            program.start(launcher, QStringList{QStringLiteral(WERTUNGSBRETT_PROGRAM)} + arguments);
+        program.start(command.first(), command.mid(1));
         const QString search = u"search --sync --onlyvisible --pid %1 --name ^Wertungsbrett$"_qs;
         return xdotool(search.arg(program.processId())).section(u'\n', 0, 0);
     }
@@ -50,8 +57,35 @@ class tst_Program : public QObject
     static int windowsOf(const QString &pid)
     {
         const QString windows =
-            xdotool(u"search --onlyvisible --pid %1 --classname ^wertungsbrett$"_qs.arg(pid));
+            xdotool(u"search --onlyvisible --pid %1 --classname ^wertungsbrett"_qs.arg(pid));
         return windows.isEmpty() ? 0 : windows.count(u'\n') + 1;
+    }
+
+    // Opens Hilfe > Info over `window` by its keys and presses "System
+    // Info..." there; `about` is the About window.
+    static void pressSystemInfo(const QString &window, const QString &pid, QString &about)
+    {
+        xdotool(u"windowactivate --sync %1 key alt+h"_qs.arg(window));
+        QTRY_COMPARE_WITH_TIMEOUT(windowsOf(pid), 2, 20000);
+        xdotool(u"key f"_qs);
+        about = xdotool(
+            u"search --sync --all --onlyvisible --pid %1 --name ^About.Wertungsbrett$"_qs.arg(pid));
+        xdotool(u"windowactivate --sync %1 key alt+s"_qs.arg(about));
+    }
+
+    // What "System Info..." brought: with `tool` empty the failure box over the
+    // About window, then its OK; else the window of the real tool of that
+    // window class, which is then ended.
+    static void answerSystemInfo(const QString &pid, const QString &tool)
+    {
+        if (tool.isEmpty()) {
+            QTRY_COMPARE_WITH_TIMEOUT(windowsOf(pid), 3, 20000);
+            xdotool(u"key Return"_qs);
+            return;
+        }
+        const QString toolWindow = u"search --onlyvisible --classname ^%1$"_qs.arg(tool);
+        QTRY_VERIFY_WITH_TIMEOUT(!xdotool(toolWindow).isEmpty(), 20000);
+        run(u"pkill"_qs, u"-x "_qs + tool);
     }
 
     // With no settings: from the copy button, where the focus starts, to the
@@ -108,6 +142,15 @@ class tst_Program : public QObject
     }
 
 private slots:
+    void initTestCase()
+    {
+        // Wine, for the Windows program: no Mono or Gecko to install.
+        qputenv("WINEPREFIX", QFile::encodeName(wine.path()));
+        qputenv("WINEDEBUG", "-all");
+        qputenv("WINEDLLOVERRIDES", "mscoree,mshtml=");
+    }
+    void cleanupTestCase() { run(u"wineserver"_qs, u"-k"_qs); }
+
     void startAndEnd_data()
     {
         QTest::addColumn<bool>("managed");      // under openbox
@@ -162,8 +205,11 @@ private slots:
         for (int start = 0; start < (store.isNull() ? 3 : 1); ++start) {
             QProcess program;
             // Qt's own options must not reach Qt: the program takes no command line.
-            const QString window = startProgram(program, QProcessEnvironment::systemEnvironment(),
-                                                {u"-qwindowgeometry"_qs, u"+500+400"_qs}, launcher);
+            QStringList command{Program, u"-qwindowgeometry"_qs, u"+500+400"_qs};
+            if (!launcher.isEmpty())
+                command.prepend(launcher);
+            const QString window =
+                startProgram(program, QProcessEnvironment::systemEnvironment(), command);
             const QString pid = QString::number(program.processId());
             if (!launcher.isEmpty()) // its terminal closed: the quiz goes on
                 ::kill(pid_t(program.processId()), SIGHUP);
@@ -268,16 +314,11 @@ private slots:
         QProcess program;
         const QString window = startProgram(program, environment);
         const QString pid = QString::number(program.processId());
-        xdotool(u"windowactivate --sync %1 key alt+h"_qs.arg(window));
-        QTRY_COMPARE_WITH_TIMEOUT(windowsOf(pid), 2, 20000);
-        xdotool(u"key f"_qs);
-        const QString about = xdotool(
-            u"search --sync --all --onlyvisible --pid %1 --name ^About.Wertungsbrett$"_qs.arg(pid));
-        xdotool(u"windowactivate --sync %1 key alt+s"_qs.arg(about));
-        if (started.isEmpty()) { // the box over the About window, then its OK
-            QTRY_COMPARE_WITH_TIMEOUT(windowsOf(pid), 3, 20000);
-            xdotool(u"key Return"_qs);
-        } else if (dataDirs.isEmpty()) {
+        QString about;
+        pressSystemInfo(window, pid, about);
+        if (started.isEmpty() || !dataDirs.isEmpty()) {
+            answerSystemInfo(pid, started);
+        } else {
             QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(noted), 20000);
             QFile file(noted);
             QVERIFY(file.open(QIODevice::ReadOnly));
@@ -285,15 +326,113 @@ private slots:
             QCOMPARE(lines.first(), started);
             const QRegularExpression ours(u"^(DESKTOP_STARTUP_ID|XDG_ACTIVATION_TOKEN)="_qs);
             QCOMPARE(lines.filter(ours), QStringList());
-        } else { // a real tool's window
-            const QString toolWindow = u"search --onlyvisible --classname ^%1$"_qs.arg(started);
-            QTRY_VERIFY_WITH_TIMEOUT(!xdotool(toolWindow).isEmpty(), 20000);
-            run(u"pkill"_qs, u"-x "_qs + started);
         }
         xdotool(u"windowactivate --sync %1 key Escape"_qs.arg(about));
         QTRY_COMPARE(windowsOf(pid), 1);
         program.kill();
         program.waitForFinished();
+    }
+
+    void windows_data()
+    {
+        QTest::addColumn<QString>("store");  // type, MainLeft and MainTop before; empty: none
+        QTest::addColumn<QString>("keys");   // pressed first
+        QTest::addColumn<QString>("tool");   // MSInfo's PATH for "System Info..."; "-": not asked
+        QTest::addColumn<bool>("session");   // ended with the session; else by File > Beenden
+        QTest::addColumn<QString>("stored"); // MainLeft and MainTop after the end
+        // From the copy button to the edit field: Anna, "+1 Punkt" held with
+        // Return, pressed, then "-1 Punkt"; back to the edit field: Bernd, a
+        // point and "Löschen"; on to the copy button.
+        const QString keys =
+            u"Tab A n n a Tab keydown Return sleep 1 keyup Return key --delay 100 space Tab space "
+            u"shift+Tab shift+Tab ctrl+a B e r n d Tab space Tab Tab space Tab space"_qs;
+        const QString msinfo = u"C:\\windows\\system32\\msinfo32.exe"_qs; // Wine's own
+        QTest::newRow("first start") << QString() << keys << u"-"_qs << false << u"1005 1005"_qs;
+        QTest::newRow("stored") << u"REG_SZ 1500 3000"_qs << QString() << msinfo << false
+                                << u"1500 3000"_qs;
+        QTest::newRow("damaged, the session ends")
+            << u"REG_BINARY 31 32"_qs << QString() << QString() << true << u"1005 1005"_qs;
+    }
+    // The Windows program as its installer installs it (silently), under Wine
+    // with openbox: the same keys, the X clipboard, held Return, the position
+    // in the registry, the session's end and System Info with Wine's tool.
+    void windows()
+    {
+        QFETCH(QString, store);
+        QFETCH(QString, keys);
+        QFETCH(QString, tool);
+        QFETCH(bool, session);
+        QFETCH(QString, stored);
+        if (!QFile::exists(Installer))
+            QSKIP("no installer: make windows");
+        const QString exe = WindowsFolder + u"wertungsbrett.exe"_qs;
+        QProcess windowManager;
+        startOpenbox(windowManager);
+        if (!QFile::exists(
+                wine.filePath(u"drive_c/Program Files/Wertungsbrett/wertungsbrett.exe"_qs))) {
+            run(u"wine"_qs, QStringList{Installer, u"/S"_qs});
+            // Wine's X input method loses typed letters on a new X server.
+            run(u"wine"_qs, {u"reg"_qs, u"add"_qs, u"HKCU\\Software\\Wine\\X11 Driver"_qs, u"/v"_qs,
+                             u"UseXIM"_qs, u"/d"_qs, u"N"_qs, u"/f"_qs});
+        }
+        run(u"xset"_qs, u"r rate 500 33"_qs);
+        const QString settings = u"HKCU\\Software\\Wertungsbrett\\Settings"_qs;
+        const QString msinfo = u"HKLM\\Software\\Microsoft\\Shared Tools\\MSInfo"_qs;
+        run(u"wine"_qs, {u"reg"_qs, u"delete"_qs, settings, u"/f"_qs});
+        const QStringList typed = store.split(u' ');
+        for (int i = 1; i < typed.size(); ++i)
+            run(u"wine"_qs,
+                {u"reg"_qs, u"add"_qs, settings, u"/v"_qs, i == 1 ? u"MainLeft"_qs : u"MainTop"_qs,
+                 u"/t"_qs, typed.first(), u"/d"_qs, typed.at(i), u"/f"_qs});
+        run(u"wine"_qs,
+            {u"reg"_qs, u"add"_qs, msinfo, u"/v"_qs, u"PATH"_qs, u"/d"_qs, tool, u"/f"_qs});
+        QProcess program;
+        const QString window =
+            startProgram(program, QProcessEnvironment::systemEnvironment(), {u"wine"_qs, exe});
+        const QString pid = QString::number(program.processId());
+        xdotool(u"windowactivate --sync "_qs + window);
+        if (!keys.isEmpty()) {
+            xdotool(u"key --delay 100 "_qs + keys);
+            QTRY_COMPARE(QGuiApplication::clipboard()->text(), u"/me --Punkte--  Anna 1P, "_qs);
+        }
+        if (tool != u"-") {
+            QString about;
+            pressSystemInfo(window, pid, about);
+            answerSystemInfo(pid, tool.isEmpty() ? QString() : u"msinfo32.exe"_qs);
+            xdotool(u"windowactivate --sync %1 key Escape"_qs.arg(about));
+            QTRY_COMPARE(windowsOf(pid), 1);
+        }
+        if (session) {
+            run(u"wine"_qs, u"wineboot --end-session"_qs);
+        } else {
+            xdotool(u"windowactivate --sync %1 key alt+d"_qs.arg(window));
+            QTRY_COMPARE_WITH_TIMEOUT(windowsOf(pid), 2, 20000);
+            xdotool(u"key b"_qs);
+        }
+        QVERIFY(program.waitForFinished(20000));
+        const QString values = run(u"wine"_qs, {u"reg"_qs, u"query"_qs, settings});
+        const QRegularExpression value(u"Main(Left|Top) +REG_SZ +(\\S+)"_qs);
+        QStringList found;
+        for (auto match = value.globalMatch(values); match.hasNext();)
+            found << match.next().captured(2);
+        QCOMPARE(found.join(u' '), stored);
+    }
+
+    // The uninstaller removes the program, its Start-menu entry and its entry
+    // among the installed programs.
+    void uninstall()
+    {
+        const QString program =
+            wine.filePath(u"drive_c/Program Files/Wertungsbrett/wertungsbrett.exe"_qs);
+        if (!QFile::exists(program))
+            QSKIP("not installed");
+        run(u"wine"_qs, QStringList{WindowsFolder + u"Uninstall.exe"_qs, u"/S"_qs});
+        QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(program), 20000);
+        QVERIFY(!QFile::exists(wine.filePath(
+            u"drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Wertungsbrett.lnk"_qs)));
+        const QString entry =
+            u"HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Wertungsbrett"_qs;
+        QCOMPARE(QProcess::execute(u"wine"_qs, {u"reg"_qs, u"query"_qs, entry}), 1);
     }
 
     // At 150 % the list keeps the bottom line of its frame: below
