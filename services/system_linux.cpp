@@ -35,7 +35,6 @@ const char *const GeneralTools[] = {"hardinfo.desktop", "cpu-x.desktop"};
 
 // MATE's system monitor opens on its processes unless told otherwise.
 constexpr std::string_view MateTool = "mate-system-monitor.desktop";
-constexpr char MateArgument[] = "--show-system-tab";
 
 std::vector<const char *> candidates()
 {
@@ -62,27 +61,17 @@ bool usable(const char *id)
            g_desktop_app_info_get_show_in(entry, nullptr);
 }
 
-// The tool's entry as it is started: MATE's with its argument added to the
-// command line.
-GDesktopAppInfo *entryToStart(const std::string &tool)
+// The tool as it is started: its desktop entry, or for MATE's the entry's
+// command line with the argument that shows the system.
+GAppInfo *toStart(const std::string &tool)
 {
-    if (tool != MateTool)
-        return g_desktop_app_info_new(tool.c_str());
-    g_autoptr(GDesktopAppInfo) entry = g_desktop_app_info_new(tool.c_str());
-    g_autoptr(GKeyFile) file = g_key_file_new();
-    if (!entry || !g_key_file_load_from_file(file, g_desktop_app_info_get_filename(entry),
-                                             G_KEY_FILE_KEEP_TRANSLATIONS, nullptr))
-        return nullptr;
-    g_autofree gchar *exec =
-        g_key_file_get_string(file, G_KEY_FILE_DESKTOP_GROUP, G_KEY_FILE_DESKTOP_KEY_EXEC, nullptr);
-    if (!exec)
-        return nullptr;
-    g_autofree gchar *extended = g_strconcat(exec, " ", MateArgument, nullptr);
-    g_key_file_set_string(file, G_KEY_FILE_DESKTOP_GROUP, G_KEY_FILE_DESKTOP_KEY_EXEC, extended);
-    // An argument reaches the tool only through its command line.
-    g_key_file_remove_key(file, G_KEY_FILE_DESKTOP_GROUP, G_KEY_FILE_DESKTOP_KEY_DBUS_ACTIVATABLE,
-                          nullptr);
-    return g_desktop_app_info_new_from_keyfile(file);
+    GDesktopAppInfo *entry = g_desktop_app_info_new(tool.c_str());
+    if (!entry || tool != MateTool)
+        return G_APP_INFO(entry);
+    g_autofree gchar *line =
+        g_strconcat(g_app_info_get_commandline(G_APP_INFO(entry)), " --show-system-tab", nullptr);
+    g_object_unref(entry);
+    return g_app_info_create_from_commandline(line, nullptr, G_APP_INFO_CREATE_NONE, nullptr);
 }
 
 } // namespace
@@ -103,7 +92,7 @@ std::string NativeSystem::findTool() const
 
 bool NativeSystem::startTool(const std::string &tool) const
 {
-    g_autoptr(GDesktopAppInfo) entry = entryToStart(tool);
+    g_autoptr(GAppInfo) entry = toStart(tool);
     if (!entry)
         return false;
     g_autoptr(GAppLaunchContext) context = g_app_launch_context_new();
@@ -111,7 +100,7 @@ bool NativeSystem::startTool(const std::string &tool) const
     g_app_launch_context_unsetenv(context, "DESKTOP_STARTUP_ID");
     g_app_launch_context_unsetenv(context, "XDG_ACTIVATION_TOKEN");
     // GIO forks twice: the tool is nobody's child, and nobody waits for it.
-    return g_app_info_launch(G_APP_INFO(entry), nullptr, context, nullptr);
+    return g_app_info_launch(entry, nullptr, context, nullptr);
 }
 
 } // namespace services
