@@ -91,8 +91,8 @@ windows:
 
 # Redraws the pictures derived from the sources in resources/, which are
 # committed: the hicolor sizes of icon.svg, each XPM at twice its size (every
-# pixel a 2 x 2 block) for scaled screens, and the Windows icon holding the
-# 32 x 32 icon pictures (icon-*.xpm).
+# pixel a 2 x 2 block) for scaled screens, and the Windows icon with the sizes
+# Explorer, the taskbar and the Start menu show: 16, 24, 32, 48 and 256.
 ICON_ID := $(basename $(notdir $(wildcard resources/desktop/*.desktop)))
 XPMS    := $(filter-out %@2x.xpm,$(notdir $(wildcard resources/*.xpm)))
 icons:
@@ -104,7 +104,10 @@ icons:
 	@cd resources && for xpm in $(XPMS); do \
 	    convert $$xpm -sample 200% $${xpm%.xpm}@2x.xpm || exit; \
 	done
-	@cd resources && convert $(filter icon-%,$(XPMS)) wertungsbrett.ico
+	@cd resources && ico=$$(mktemp -d) && for size in 16 24 32 48 256; do \
+	    rsvg-convert -w $$size -h $$size icon.svg -o $$ico/$$size.png || exit; \
+	done && convert $$ico/16.png $$ico/24.png $$ico/32.png $$ico/48.png $$ico/256.png wertungsbrett.ico; \
+	rm -rf $$ico
 
 clean:
 	rm -rf build
