@@ -6,6 +6,24 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <cwchar>
+
+namespace {
+
+HHOOK boxHook = nullptr;
+
+// A box is a window of the dialog class, #32770; refusing its creation makes
+// MessageBox return at once.
+LRESULT CALLBACK refuseBoxes(int code, WPARAM window, LPARAM data)
+{
+    wchar_t className[8] = {};
+    if (code == HCBT_CREATEWND && GetClassNameW(HWND(window), className, 8) &&
+        std::wcscmp(className, L"#32770") == 0)
+        return 1;
+    return CallNextHookEx(boxHook, code, window, data);
+}
+
+} // namespace
 
 // Windows asks with WM_QUERYENDSESSION and WM_ENDSESSION, and ends the
 // process as soon as the latter is answered. Qt closes no window then; it
@@ -18,9 +36,21 @@ void closeAtSessionEnd(QWidget &window)
 // A Windows program has no console to print on.
 void failForWantOfDisplay()
 {
+    quietStartupBoxes(false);
     MessageBoxW(nullptr,
-                L"Keine grafische Anzeige gefunden (platforms\\qwindows.dll fehlt oder ist "
-                L"beschädigt): Wertungsbrett bitte neu installieren.",
+                L"Keine grafische Anzeige gefunden (plugins\\platforms\\qwindows.dll fehlt oder "
+                L"ist beschädigt): Wertungsbrett bitte neu installieren.",
                 L"Wertungsbrett", MB_OK | MB_ICONERROR);
     std::_Exit(1);
+}
+
+// Qt's box says in English what the German line says, and before it.
+void quietStartupBoxes(bool quiet)
+{
+    if (quiet) {
+        boxHook = SetWindowsHookExW(WH_CBT, refuseBoxes, nullptr, GetCurrentThreadId());
+    } else if (boxHook) {
+        UnhookWindowsHookEx(boxHook);
+        boxHook = nullptr;
+    }
 }

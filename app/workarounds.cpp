@@ -53,10 +53,12 @@ void holdMessage(QtMsgType type, const QMessageLogContext &context, const QStrin
 void holdStartupMessages()
 {
     previousHandler = qInstallMessageHandler(holdMessage);
+    quietStartupBoxes(true);
 }
 
 void passOnStartupMessages()
 {
+    quietStartupBoxes(false);
     qInstallMessageHandler(previousHandler);
     for (const HeldMessage &message : std::exchange(heldMessages, {})) {
         const QMessageLogContext context(nullptr, 0, nullptr,
