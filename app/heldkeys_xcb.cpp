@@ -15,10 +15,12 @@
 // extension on it.
 void reportRepeatsAsPresses()
 {
+    // Another platform (Wayland for one) has no X11 interface; the offscreen
+    // one may have it without a connection.
     const auto *x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11) // another platform, Wayland for one
+    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
         return;
-    xcb_connection_t *connection = x11->connection();
     const xcb_query_extension_reply_t *xkb = xcb_get_extension_data(connection, &xcb_xkb_id);
     if (!xkb || !xkb->present) // a request to a missing extension closes the connection
         return;

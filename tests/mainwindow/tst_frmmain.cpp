@@ -1,3 +1,4 @@
+#include "app/heldkeys.h"
 #include "mainwindow/frmmain.h"
 #include "mainwindow/programfont.h"
 #include "mainwindow/singleline.h"
@@ -99,6 +100,7 @@ private slots:
         mainwindow::StatusPanel::installAccessibility();
         QAccessible::installUpdateHandler(listen);
         activateAccessibility();
+        pressHeldKeysOnce(*qApp);
     }
     void init()
     {
@@ -367,6 +369,50 @@ private slots:
             QTest::keyClick(menu, accessKeys.value(command));
         }
         QCOMPARE(edit()->text() + u'|' + QGuiApplication::clipboard()->text(), result);
+    }
+
+    void heldKeys_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("scanCode");   // 0: made up, not typed
+        QTest::addColumn<bool>("marked");    // the platform marks the repeats
+        QTest::addColumn<QString>("result"); // the line's candidate, or the edit text
+        const int enter = Qt::Key_Enter, ret = Qt::Key_Return;
+        QTest::newRow("Return, marked")
+            << u"cmdPlus"_qs << ret << u"\r"_qs << 36 << true << u"Anna 1P"_qs;
+        QTest::newRow("Return, unmarked")
+            << u"cmdPlus"_qs << ret << u"\r"_qs << 36 << false << u"Anna 1P"_qs;
+        QTest::newRow("Enter on the keypad")
+            << u"cmdPlus"_qs << enter << u"\r"_qs << 104 << false << u"Anna 1P"_qs;
+        QTest::newRow("made up") << u"cmdPlus"_qs << ret << u"\r"_qs << 0 << false << u"Anna 3P"_qs;
+        QTest::newRow("a letter") << u"edit"_qs << int(Qt::Key_N) << u"n"_qs << 57 << false
+                                  << u"Annannn"_qs;
+    }
+    // A key held down presses a button once, however the platform reports
+    // its repeats, and repeats everywhere else: three presses, one release.
+    void heldKeys()
+    {
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        QFETCH(int, scanCode);
+        QFETCH(bool, marked);
+        QFETCH(QString, result);
+        edit()->setText(u"Anna"_qs);
+        child(focus)->setFocus();
+        for (int press = 0; press < 3; ++press) {
+            QKeyEvent event(QEvent::KeyPress, key, {}, scanCode, 0, 0, text, marked && press > 0);
+            QCoreApplication::sendEvent(window->windowHandle(), &event);
+        }
+        QKeyEvent release(QEvent::KeyRelease, key, {}, scanCode, 0, 0, text);
+        QCoreApplication::sendEvent(window->windowHandle(), &release);
+        if (focus == u"edit")
+            QCOMPARE(edit()->text(), result);
+        else
+            QCOMPARE(child<QLabel>(u"lblPunktestand"_qs)->text(),
+                     u"/me --Punkte--  %1, "_qs.arg(result));
     }
 
     void viewToggles_data()
