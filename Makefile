@@ -16,10 +16,9 @@ RUN_PACKAGES   := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-
 # (x11-xserver-utils), a window manager to frame the window and x11-utils to
 # measure the frame; weston with XWayland and Qt's Wayland platform for a
 # Wayland session; Wine and mingw-w64 for the launcher's Windows services;
-# Qt's private headers to turn the accessibility layer on; HardInfo, a real
-# system information tool for System Info to start.
+# Qt's private headers to turn the accessibility layer on.
 TEST_PACKAGES  := xvfb xauth xdotool x11-xserver-utils openbox wmctrl x11-utils weston xwayland \
-                  qt6-wayland wine wine64 g++-mingw-w64-x86-64-posix qt6-base-private-dev hardinfo
+                  qt6-wayland wine wine64 g++-mingw-w64-x86-64-posix qt6-base-private-dev
 # valgrind, the .deb's tools and the checkers of the desktop files.
 CHECK_PACKAGES := valgrind dpkg-dev file desktop-file-utils \
                   appstream
