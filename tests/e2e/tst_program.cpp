@@ -16,6 +16,7 @@ class tst_Program : public QObject
     static inline const QString Program = QStringLiteral(WERTUNGSBRETT_PROGRAM);
     static inline const QString Installer = QStringLiteral(WERTUNGSBRETT_INSTALLER);
     static inline const QString WindowsFolder = u"C:\\Program Files\\Wertungsbrett\\"_qs;
+    static inline const QString Settings = u"HKCU\\Software\\Wertungsbrett\\Settings"_qs;
     QTemporaryDir wine; // the Wine prefix, made at Wine's first start
 
     // What a tool printed, trimmed.
@@ -287,73 +288,80 @@ private slots:
 
     void windows_data()
     {
-        QTest::addColumn<QString>("store");  // type, MainLeft and MainTop before; empty: none
-        QTest::addColumn<QString>("keys");   // pressed first
-        QTest::addColumn<QString>("tool");   // MSInfo's PATH for "System Info..."; "-": not asked
-        QTest::addColumn<bool>("session");   // ended with the session; else by File > Beenden
-        QTest::addColumn<QString>("stored"); // MainLeft and MainTop after the end
+        QTest::addColumn<QStringList>("registry"); // "key|value|type|data" each, before the start
+        QTest::addColumn<QString>("keys");         // pressed first
+        QTest::addColumn<bool>("started");         // System Info started Wine's tool; else the box
+        QTest::addColumn<bool>("session");         // ended with the session; else File > Beenden
+        QTest::addColumn<QString>("stored");       // MainLeft and MainTop after the end
         // From the copy button to the edit field: Anna, "+1 Punkt" held with
         // Return, pressed, then "-1 Punkt"; back to the edit field: Bernd, a
         // point and "Löschen"; on to the copy button.
         const QString keys =
             u"Tab A n n a Tab keydown Return sleep 1 keyup Return key --delay 100 space Tab space "
             u"shift+Tab shift+Tab ctrl+a B e r n d Tab space Tab Tab space Tab space"_qs;
-        const QString msinfo = u"C:\\windows\\system32\\msinfo32.exe"_qs; // Wine's own
-        QTest::newRow("first start") << QString() << keys << u"-"_qs << false << u"1005 1005"_qs;
-        QTest::newRow("stored") << u"REG_SZ 1500 3000"_qs << QString() << msinfo << false
-                                << u"1500 3000"_qs;
-        QTest::newRow("damaged, the session ends")
-            << u"REG_BINARY 31 32"_qs << QString() << QString() << true << u"1005 1005"_qs;
+        const QString left = Settings + u"|MainLeft|"_qs, top = Settings + u"|MainTop|"_qs;
+        const QString path = u"HKLM\\Software\\Microsoft\\Shared Tools\\MSInfo|PATH|"_qs;
+        const QString folder = u"HKLM\\Software\\Microsoft\\Shared Tools Location|MSINFO|REG_SZ|"
+                               u"C:\\windows\\system32"_qs; // Wine's own msinfo32.exe
+        QTest::newRow("first start, the tool's path too long: its folder")
+            << QStringList{path + u"REG_SZ|"_qs + QString(1100, u'x'), folder} << keys << true
+            << false << u"1005 1005"_qs;
+        QTest::newRow("stored, the tool's path")
+            << QStringList{left + u"REG_SZ|1500"_qs, top + u"REG_SZ|3000"_qs,
+                           path + u"REG_SZ|C:\\windows\\system32\\msinfo32.exe"_qs}
+            << QString() << true << false << u"1500 3000"_qs;
+        QTest::newRow("damaged, a path without its end, the session ends")
+            << QStringList{left + u"REG_BINARY|31"_qs, top + u"REG_BINARY|32"_qs,
+                           path + u"REG_BINARY|"_qs + u"41"_qs.repeated(1024), folder}
+            << QString() << false << true << u"1005 1005"_qs;
     }
     // The Windows program as its installer installs it (silently), under Wine
     // with openbox: the same keys, the X clipboard, held Return, the position
-    // in the registry, the session's end and System Info with Wine's tool.
+    // in the registry, the session's end, and System Info with Wine's tool
+    // found as the machine-wide registry says.
     void windows()
     {
-        QFETCH(QString, store);
+        QFETCH(QStringList, registry);
         QFETCH(QString, keys);
-        QFETCH(QString, tool);
+        QFETCH(bool, started);
         QFETCH(bool, session);
         QFETCH(QString, stored);
         if (!QFile::exists(Installer))
             QSKIP("no installer: make windows");
-        const QString exe = WindowsFolder + u"wertungsbrett.exe"_qs;
+        const auto reg = [](const QStringList &arguments) {
+            return run(u"wine"_qs, QStringList{u"reg"_qs} + arguments);
+        };
         QProcess windowManager;
         startOpenbox(windowManager);
         if (!QFile::exists(
                 wine.filePath(u"drive_c/Program Files/Wertungsbrett/wertungsbrett.exe"_qs))) {
             run(u"wine"_qs, QStringList{Installer, u"/S"_qs});
             // Wine's X input method loses typed letters on a new X server.
-            run(u"wine"_qs, {u"reg"_qs, u"add"_qs, u"HKCU\\Software\\Wine\\X11 Driver"_qs, u"/v"_qs,
-                             u"UseXIM"_qs, u"/d"_qs, u"N"_qs, u"/f"_qs});
+            reg({u"add"_qs, u"HKCU\\Software\\Wine\\X11 Driver"_qs, u"/v"_qs, u"UseXIM"_qs,
+                 u"/d"_qs, u"N"_qs, u"/f"_qs});
         }
         run(u"xset"_qs, u"r rate 500 33"_qs);
-        const QString settings = u"HKCU\\Software\\Wertungsbrett\\Settings"_qs;
-        const QString msinfo = u"HKLM\\Software\\Microsoft\\Shared Tools\\MSInfo"_qs;
-        run(u"wine"_qs, {u"reg"_qs, u"delete"_qs, settings, u"/f"_qs});
-        const QStringList typed = store.split(u' ');
-        for (int i = 1; i < typed.size(); ++i)
-            run(u"wine"_qs,
-                {u"reg"_qs, u"add"_qs, settings, u"/v"_qs, i == 1 ? u"MainLeft"_qs : u"MainTop"_qs,
-                 u"/t"_qs, typed.first(), u"/d"_qs, typed.at(i), u"/f"_qs});
-        run(u"wine"_qs,
-            {u"reg"_qs, u"add"_qs, msinfo, u"/v"_qs, u"PATH"_qs, u"/d"_qs, tool, u"/f"_qs});
+        for (const QString &entry : registry)
+            reg({u"delete"_qs, entry.section(u'|', 0, 0), u"/f"_qs});
+        for (const QString &entry : registry) {
+            const QStringList part = entry.split(u'|');
+            reg({u"add"_qs, part[0], u"/v"_qs, part[1], u"/t"_qs, part[2], u"/d"_qs, part[3],
+                 u"/f"_qs});
+        }
         QProcess program;
-        const QString window =
-            startProgram(program, QProcessEnvironment::systemEnvironment(), {u"wine"_qs, exe});
+        const QString window = startProgram(program, QProcessEnvironment::systemEnvironment(),
+                                            {u"wine"_qs, WindowsFolder + u"wertungsbrett.exe"_qs});
         const QString pid = QString::number(program.processId());
         xdotool(u"windowactivate --sync "_qs + window);
         if (!keys.isEmpty()) {
             xdotool(u"key --delay 100 "_qs + keys);
             QTRY_COMPARE(QGuiApplication::clipboard()->text(), u"/me --Punkte--  Anna 1P, "_qs);
         }
-        if (tool != u"-") {
-            QString about;
-            pressSystemInfo(window, pid, about);
-            answerSystemInfo(pid, tool.isEmpty() ? QString() : u"msinfo32.exe"_qs);
-            xdotool(u"windowactivate --sync %1 key Escape"_qs.arg(about));
-            QTRY_COMPARE(windowsOf(pid), 1);
-        }
+        QString about;
+        pressSystemInfo(window, pid, about);
+        answerSystemInfo(pid, started ? u"msinfo32.exe"_qs : QString());
+        xdotool(u"windowactivate --sync %1 key Escape"_qs.arg(about));
+        QTRY_COMPARE(windowsOf(pid), 1);
         if (session) {
             run(u"wine"_qs, u"wineboot --end-session"_qs);
         } else {
@@ -362,10 +370,9 @@ private slots:
             xdotool(u"key b"_qs);
         }
         QVERIFY(program.waitForFinished(20000));
-        const QString values = run(u"wine"_qs, {u"reg"_qs, u"query"_qs, settings});
         const QRegularExpression value(u"Main(Left|Top) +REG_SZ +(\\S+)"_qs);
         QStringList found;
-        for (auto match = value.globalMatch(values); match.hasNext();)
+        for (auto match = value.globalMatch(reg({u"query"_qs, Settings})); match.hasNext();)
             found << match.next().captured(2);
         QCOMPARE(found.join(u' '), stored);
     }
