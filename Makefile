@@ -15,19 +15,17 @@ RUN_PACKAGES   := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-
 # A real X server driven by xdotool, with a desktop's key repeat set by xset
 # (x11-xserver-utils), a window manager to frame the window and x11-utils to
 # measure the frame; weston with XWayland and Qt's Wayland platform for a
-# Wayland session; Wine and mingw-w64 for the launcher's Windows services;
-# Qt's private headers to turn the accessibility layer on.
+# Wayland session; Qt's private headers to turn the accessibility layer on.
 TEST_PACKAGES  := xvfb xauth xdotool x11-xserver-utils openbox wmctrl x11-utils weston xwayland \
-                  qt6-wayland wine wine64 g++-mingw-w64-x86-64-posix qt6-base-private-dev
+                  qt6-wayland qt6-base-private-dev
 # valgrind, the .deb's tools and the checkers of the desktop files.
 CHECK_PACKAGES := valgrind dpkg-dev file desktop-file-utils \
                   appstream
 # `make icons`: librsvg draws the hicolor sizes, ImageMagick the rest.
 ICON_PACKAGES  := librsvg2-bin imagemagick
 
-# Windows: Debian's qtbase source, mingw-w64 and Wine, NSIS and the zip for
-# the installer and the portable zip; Xvfb, openbox and xdotool for the
-# installed program's end-to-end rows.
+# Windows: Debian's qtbase source, mingw-w64 and Wine, NSIS for the
+# installer; Xvfb, openbox and xdotool for the installed program's rows.
 WINDOWS_PACKAGES := cmake ninja-build dpkg-dev g++-mingw-w64-x86-64-posix qt6-base-dev \
                     qt6-base-dev-tools qt6-base-private-dev qt6-translations-l10n nsis wine \
                     wine64 xvfb xauth xdotool openbox wmctrl x11-utils fonts-liberation2 \
