@@ -24,12 +24,9 @@ CHECK_PACKAGES := valgrind dpkg-dev file desktop-file-utils \
 # `make icons`: librsvg draws the hicolor sizes, ImageMagick the rest.
 ICON_PACKAGES  := librsvg2-bin imagemagick
 
-# Windows: Debian's qtbase source, mingw-w64 and Wine, NSIS for the
-# installer; Xvfb, openbox and xdotool for the installed program's rows.
-WINDOWS_PACKAGES := cmake ninja-build dpkg-dev g++-mingw-w64-x86-64-posix qt6-base-dev \
-                    qt6-base-dev-tools qt6-base-private-dev qt6-translations-l10n nsis wine \
-                    wine64 xvfb xauth xdotool openbox wmctrl x11-utils fonts-liberation2 \
-                    libglib2.0-dev libxcb-xkb-dev
+# Windows, beside what the tests need: dpkg-dev to unpack Debian's qtbase
+# source, ninja, mingw-w64, NSIS for the installer, and Wine.
+WINDOWS_PACKAGES := ninja-build dpkg-dev g++-mingw-w64-x86-64-posix nsis wine wine64
 
 .PHONY: run test check package smoke bench icons windows clean
 
@@ -77,7 +74,7 @@ bench:
 # installer and the portable zip in build/windows, then the installed
 # program's end-to-end rows under Wine.
 windows:
-	@tools/ensure-packages $(WINDOWS_PACKAGES)
+	@tools/ensure-packages $(RUN_PACKAGES) $(TEST_PACKAGES) $(WINDOWS_PACKAGES)
 	@qt=$$(tools/qt-windows) && cmake --preset windows -DCMAKE_PREFIX_PATH="$$qt" $(CMAKE_ARGS) >/dev/null
 	@cmake --build --preset windows -j $(JOBS)
 	@ctest --preset windows -j $(JOBS)
