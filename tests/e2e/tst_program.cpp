@@ -4,11 +4,9 @@
 #include <csignal>
 
 // The program as the user starts it, on a real X server driven by xdotool,
-// with its settings in a temporary folder: where it opens, what it puts on the
-// real clipboard after held keys, what ending it by File > "Beenden" or by the
-// session's signals leaves in the settings, on a bare server and under a
-// window manager, and what the About window's "System Info..." starts. The
-// Windows program too, as its installer installs it, under Wine.
+// bare or under openbox: where it opens, what it copies after held keys, what
+// its ends leave in the settings, what "System Info..." starts; and the
+// Windows program as its installer installs it, under Wine.
 class tst_Program : public QObject
 {
     Q_OBJECT
@@ -38,8 +36,7 @@ class tst_Program : public QObject
         return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
     }
 
-    // Starts `command`, the program or what starts it, and returns the
-    // program's main window once it is shown.
+    // Starts `command` and returns the program's main window once shown.
     static QString startProgram(QProcess &program, const QProcessEnvironment &environment,
                                 const QStringList &command = {Program})
     {
@@ -62,8 +59,7 @@ class tst_Program : public QObject
         return windows.isEmpty() ? 0 : windows.count(u'\n') + 1;
     }
 
-    // Opens Hilfe > Info over `window` by its keys and presses "System
-    // Info..." there; `about` is the About window.
+    // Presses "System Info..." in Hilfe > Info by the keys; `about`: its window.
     static void pressSystemInfo(const QString &window, const QString &pid, QString &about)
     {
         xdotool(u"windowactivate --sync %1 key alt+h"_qs.arg(window));
@@ -74,9 +70,8 @@ class tst_Program : public QObject
         xdotool(u"windowactivate --sync %1 key alt+s"_qs.arg(about));
     }
 
-    // What "System Info..." brought: with `tool` empty the failure box over the
-    // About window, then its OK; else the window of the real tool of that
-    // window class, which is then ended.
+    // What "System Info..." brought: with `tool` empty the failure box, then
+    // its OK; else the window of that tool's class, whose tool is then ended.
     static void answerSystemInfo(const QString &pid, const QString &tool)
     {
         if (tool.isEmpty()) {
@@ -89,15 +84,13 @@ class tst_Program : public QObject
         run(u"pkill"_qs, u"-x "_qs + tool);
     }
 
-    // With no settings: from the copy button, where the focus starts, to the
-    // edit field, holding n, to "+1 Punkt", pressed, then held with Space and
-    // with Return for a desktop's repeat, and back to the copy button.
+    // From the copy button, where the focus starts, to the edit field, holding
+    // n; "+1 Punkt" pressed, then held with Space and Return; back to copy.
     static inline const QString Anna =
         u"Tab A keydown n sleep 0.8 keyup n key --delay 100 a Tab space keydown space sleep 1 "
         u"keyup space keydown Return sleep 1 keyup Return key --delay 100 Tab Tab Tab space"_qs;
 
-    // The window's outer corner: its client area's place on the screen less
-    // the frame (left, right, top, bottom) a window manager drew around it.
+    // The window's outer corner: its client area's place less the frame.
     static QPoint outerCorner(const QString &window)
     {
         const QString info = run(u"xwininfo"_qs, u"-id "_qs + window);
@@ -132,7 +125,6 @@ private slots:
             << false << QString() << Anna << QList<int>() << QByteArray() << QPoint(67, 67);
         QTest::newRow("openbox") << true << QString() << Anna << QList<int>() << QByteArray()
                                  << QPoint(67, 67);
-        // Stored with decimals, so that what was written shows in the numbers' form.
         const QByteArray decimals("[Settings]\nMainLeft=1500,0\nMainTop=3000.0\n");
         for (const int signal : {SIGTERM, SIGHUP, SIGINT})
             QTest::addRow("signal %d", signal)
@@ -178,8 +170,7 @@ private slots:
             xdotool(u"windowfocus --sync "_qs + window);
             if (start == 0 && !keys.isEmpty())
                 xdotool(u"key --delay 100 "_qs + keys);
-            // A point for each press of "+1 Punkt", held or not; the held n
-            // repeated (a run of three or more is shown as three).
+            // A point per press of "+1 Punkt", held or not; the held n repeated.
             if (start == 0 && keys == Anna)
                 QTRY_COMPARE(QGuiApplication::clipboard()->text().replace(
                                  QRegularExpression(u"n{3,}"_qs), u"nnn"_qs),
@@ -228,8 +219,8 @@ private slots:
             QString());
         row("nothing installed", "KDE", {}, QString());
     }
-    // "System Info..." starts the desktop's tool from its desktop entry, on its
-    // own, or says that there is none; the About window stays and answers.
+    // "System Info..." starts the desktop's tool from its entry, or says that
+    // there is none; the About window stays.
     void systemInfo()
     {
         QFETCH(QByteArray, desktop);
@@ -293,9 +284,8 @@ private slots:
         QTest::addColumn<bool>("started");         // System Info started Wine's tool; else the box
         QTest::addColumn<bool>("session");         // ended with the session; else File > Beenden
         QTest::addColumn<QString>("stored");       // MainLeft and MainTop after the end
-        // From the copy button to the edit field: Anna, "+1 Punkt" held with
-        // Return, pressed, then "-1 Punkt"; back to the edit field: Bernd, a
-        // point and "Löschen"; on to the copy button.
+        // Anna: "+1 Punkt" held with Return, pressed, "-1 Punkt"; Bernd: a
+        // point and "Löschen"; then the copy button.
         const QString keys =
             u"Tab A n n a Tab keydown Return sleep 1 keyup Return key --delay 100 space Tab space "
             u"shift+Tab shift+Tab ctrl+a B e r n d Tab space Tab Tab space Tab space"_qs;
@@ -315,10 +305,8 @@ private slots:
                            path + u"REG_BINARY|"_qs + u"41"_qs.repeated(1024), folder}
             << QString() << false << true << u"1005 1005"_qs;
     }
-    // The Windows program as its installer installs it (silently), under Wine
-    // with openbox: the same keys, the X clipboard, held Return, the position
-    // in the registry, the session's end, and System Info with Wine's tool
-    // found as the machine-wide registry says.
+    // The Windows program installed silently, under Wine and openbox: keys,
+    // held Return, the position in the registry after its ends, System Info.
     void windows()
     {
         QFETCH(QStringList, registry);

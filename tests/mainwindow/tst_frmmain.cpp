@@ -34,7 +34,7 @@ QString notification(const QString &text)
 
 // The main window and its About window through their controls, keys, menus,
 // toolbar and the accessibility layer, over stand-ins for the platform
-// services, and the real message boxes as the window shows them.
+// services; the real message boxes.
 class tst_frmMain : public QObject
 {
     Q_OBJECT
@@ -74,9 +74,8 @@ class tst_frmMain : public QObject
     }
     static QString spoken(QObject *object) { return accessible(object)->text(QAccessible::Name); }
 
-    // Opens the About window and runs `step` on it while it is open; returns
-    // whether `step` left it open, and then closes it, so that a fault
-    // cannot keep the test waiting.
+    // Runs `step` on the open About window; whether it left it open. Closes
+    // it then, so that a fault cannot keep the test waiting.
     bool aboutLeftOpen(const std::function<void(QDialog *)> &step)
     {
         bool open = false;
@@ -113,8 +112,7 @@ private slots:
     }
     void cleanup() { window.reset(); }
 
-    // The edit field and the list fill the candidate box, one right under the
-    // other, and the user cannot resize the window.
+    // Edit field and list fill the candidate box; the window keeps its size.
     void layout()
     {
         QCOMPARE(edit()->geometry().united(list()->geometry()), child(u"cboKandidaten"_qs)->rect());
@@ -122,8 +120,7 @@ private slots:
         QCOMPARE(window->minimumSize(), window->maximumSize());
     }
 
-    // Every visible control has a name a screen reader can say, and the name
-    // does not repeat what the reader says for its role anyway.
+    // Every control has a name a screen reader can say, not repeating its role.
     void accessibleNames()
     {
         const QMap<QAccessible::Role, QString> roleWords{
@@ -144,13 +141,11 @@ private slots:
         }
     }
 
-    // A random run through the window against the reference: the three
-    // buttons and File > Neu from the menu or the toolbar, answered Yes or No,
-    // on names that meet often, look like markup, turn the direction or are
-    // longer than any box. After each step the panel and the label show the
-    // start of what the reference says; what screen readers were told, the
-    // copy button's description and the copied line are exact; the edit
-    // field keeps the name. No control has moved or grown at the end.
+    // A random run against the reference: the buttons and File > Neu from
+    // menu or toolbar, answered Yes or No, on names that meet often, look like
+    // markup, turn the direction or outgrow every box. Panel and label show the
+    // start of what the reference says; what screen readers hear, the copy
+    // button's description and the copied line are exact. No control moves.
     void randomRun()
     {
         const QStringList names{u"Anna"_qs,          u"Bernd"_qs,         QString(),
@@ -210,8 +205,8 @@ private slots:
         QCOMPARE(geometries(), before);
     }
 
-    // The list shows a name closed after itself; a click on it gives the name
-    // back to the edit field exactly as stored, selected, with the focus.
+    // The list shows a name closed after itself; a click gives it back as
+    // stored, selected, with the focus.
     void listClick()
     {
         const QString name = u"\u2067\u202EAnna"_qs;
@@ -282,10 +277,8 @@ private slots:
         QTest::newRow("Shift+Down")
             << int(Qt::Key_Down) << int(Qt::ShiftModifier) << 3 << 3 << false;
     }
-    // Up and Down in the edit field move through the list by one, Page Up and
-    // Page Down by the rows it shows whole less one; the name is put in,
-    // selected, and the list never takes the focus. With Shift held, the keys
-    // are the edit field's own.
+    // Up and Down move through the list by one, Page Up and Page Down by the
+    // rows shown whole less one; the name comes selected, the focus stays.
     void pickByKey()
     {
         QFETCH(int, key);
@@ -338,9 +331,8 @@ private slots:
         QTest::newRow("Paste on a button")
             << u"toolbar"_qs << u"Paste"_qs << u"cmdPlus"_qs << 2 << u"Anna|"_qs + old;
     }
-    // Cut, Copy and Paste act once on the focused edit field's selection,
-    // however they are given; Paste keeps the first line. On a button they
-    // do nothing.
+    // Cut, Copy and Paste act once on the focused field's selection, however
+    // given; Paste keeps the first line. On a button they do nothing.
     void editCommands()
     {
         QFETCH(QString, how);
@@ -456,9 +448,8 @@ private slots:
             << u"Quiz am Freitag|Keine Hilfe verfügbar.|%1"_qs.arg(QMessageBox::Information) + ok
             << 1;
     }
-    // The real boxes as the window shows them: under the window's caption or
-    // their own title, plain text with the desktop's line breaks, their icon,
-    // buttons and default, and what the answer does.
+    // The real boxes: title, plain text with the desktop's line breaks, icon,
+    // buttons, default, and what the answer does.
     void realBoxes()
     {
         QFETCH(QString, command);
@@ -489,10 +480,9 @@ private slots:
         QCOMPARE(list()->model()->rowCount(), candidates);
     }
 
-    // Help > Info, twice: modal over the main window, its texts set, OK
-    // focused; without the tool, Return on "System Info..." says so and
-    // leaves it open. The second opening starts where the first did, however
-    // the window was moved, and Space on OK closes it.
+    // Help > Info, twice: modal, owned, its texts set, OK focused; without the
+    // tool "System Info..." says so and leaves it open. The second opening
+    // starts where the first did, and Space on OK closes it.
     void about()
     {
         QStringList seen;
@@ -523,26 +513,6 @@ private slots:
         });
         QCOMPARE(second, first);
         QCOMPARE(open, false);
-    }
-
-    void textsFit_data()
-    {
-        QTest::addColumn<QString>("name");
-        for (const char *name :
-             {"panel", "lblTitle", "lblVersion", "lblDescription", "lblDisclaimer"})
-            QTest::newRow(name) << QString::fromLatin1(name);
-    }
-    // With the program's font, Arial's metric twin, the texts the layouts
-    // were drawn for are shown whole: the opening hint and the About window's.
-    void textsFit()
-    {
-        QFETCH(QString, name);
-        QCOMPARE(QFontInfo(QApplication::font()).family(), u"Liberation Sans"_qs);
-        aboutLeftOpen([](QDialog *) {}); // sets the About window's texts
-        const QLabel *shown = window->findChild<QLabel *>(name);
-        const QRect box = shown->contentsRect();
-        const int flags = int(shown->alignment()) | (shown->wordWrap() ? Qt::TextWordWrap : 0);
-        QCOMPARE(box.united(shown->fontMetrics().boundingRect(box, flags, shown->text())), box);
     }
 };
 
