@@ -24,8 +24,7 @@ void frmAbout::showModal()
 {
     Form_Load();
     ui->cmdOK->setFocus();
-    // Every opening starts centred over the owner, even if the user moved
-    // the window last time.
+    // Centred over the owner at every opening, even if moved the last time.
     setAttribute(Qt::WA_Moved, false);
     exec();
 }
@@ -46,8 +45,7 @@ void frmAbout::cmdSysInfo_Click()
     StartSysInfo();
 }
 
-// Asks the system afresh where its tool is and starts it on its own, or says
-// that there is none; the window stays open either way.
+// Looked up afresh at every click; the window stays open either way.
 void frmAbout::StartSysInfo()
 {
     const std::string tool = m_services.system.findTool();

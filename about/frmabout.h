@@ -12,20 +12,17 @@ class frmAbout;
 
 namespace about {
 
-// The About window: program icon, title, version, description and legal
-// warning, and the button that starts the system information tool.
+// Program icon, title, version, description, and the system information button.
 class frmAbout : public QDialog
 {
     Q_OBJECT
 
 public:
-    // The window stays hidden until showModal(); owner is the window it
-    // belongs to and is centred over.
+    // Hidden until showModal(); centred over `owner`.
     frmAbout(const services::Services &services, QWidget *owner);
     ~frmAbout() override;
 
-    // Sets the texts afresh and shows the window modally; returns once it
-    // has been closed.
+    // Sets the texts afresh and runs modally until closed.
     void showModal();
 
 private:

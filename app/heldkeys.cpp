@@ -8,12 +8,10 @@
 
 namespace {
 
-// Decides once per key event from the windowing system, where it first
-// reaches the application's window, whether it is a repeat: a press of a key
-// already down is one, whatever the platform says, and so is one the platform
-// marks. A repeat the platform did not mark goes on as a marked copy, so that
-// every widget after the window sees the same. Keys are told apart by their
-// native scan code, as the modifiers change a key's Qt code.
+// Decides once per key event, at the window, whether it is a repeat: a press of
+// a key already down is one, whatever the platform says. An unmarked repeat goes
+// on as a marked copy, so that every widget after the window sees the same.
+// Keys are told apart by scan code, as the modifiers change a key's Qt code.
 class HeldKeys : public QObject
 {
 public:
@@ -71,9 +69,8 @@ private:
         return true;
     }
 
-    // Whether `key` would press a button: Return and Enter click the focused
-    // push button that may be a default one (all in a dialog, and those the
-    // layout marks autoDefault), and, through the dialog, its default button.
+    // Return and Enter click a focused autoDefault or default button (in a
+    // dialog all are autoDefault) and, through a dialog, its default one.
     // Space clicks on its release, and Qt's buttons ignore its repeats.
     static bool pressesButton(QObject *receiver, const QKeyEvent *key)
     {

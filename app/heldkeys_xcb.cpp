@@ -8,15 +8,12 @@
 #include <xcb/xkb.h>
 #undef explicit
 
-// X11 repeats a held key as a release and a press with one time stamp, and
-// Qt tells them from a real release only when the press is already in its
-// queue. The keyboard extension can leave out those releases for this
-// connection ("detectable auto-repeat"); Qt has already enabled the
-// extension on it.
+// X11 repeats a held key as a release and a press with one time stamp; Qt tells
+// them from a real release only when the press is already queued. XKB's
+// "detectable auto-repeat" leaves those releases out (Qt has enabled XKB).
 void reportRepeatsAsPresses()
 {
-    // Another platform (Wayland for one) has no X11 interface; the offscreen
-    // one may have it without a connection.
+    // Wayland has no X11 interface; offscreen may have one without a connection.
     const auto *x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
     xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
     if (!connection)

@@ -32,8 +32,7 @@ int Main(int argc, char *argv[])
     mainwindow::StatusPanel::installAccessibility();
     pressHeldKeysOnce(application);
 
-    // The program speaks German whatever the desktop's language: Qt's own
-    // buttons ("Ja", "Nein", "Abbrechen") must match.
+    // German whatever the desktop's language, Qt's own buttons ("Ja", "Nein") too.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     QTranslator qtTranslation;
     if (qtTranslation.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),

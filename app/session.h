@@ -2,13 +2,11 @@
 
 class QWidget;
 
-// What the desktop session asks of the program at its start and its end, one
-// source file per platform.
+// What the desktop session asks at the start and the end; one file per platform.
 
-// The session's end closes `window` as its close box does, so that its
-// position is still stored: on Windows logging off or shutting down, on Unix
-// SIGTERM (which a session without session management sends its programs),
-// SIGHUP and SIGINT, unless they were ignored when the program started.
+// The session's end closes `window` like its close box, so that its position
+// is stored: on Windows log-off or shutdown; on Unix SIGTERM (sent without
+// session management), SIGHUP and SIGINT, unless ignored at the start.
 void closeAtSessionEnd(QWidget &window);
 
 // Tells the user in one German line, where a user of the platform reads it,

@@ -25,9 +25,8 @@ LRESULT CALLBACK refuseBoxes(int code, WPARAM window, LPARAM data)
 
 } // namespace
 
-// Windows asks with WM_QUERYENDSESSION and WM_ENDSESSION, and ends the
-// process as soon as the latter is answered. Qt closes no window then; it
-// only emits aboutToQuit while handling the message.
+// Windows ends the process as soon as WM_ENDSESSION is answered; Qt closes no
+// window then, it only emits aboutToQuit while handling the message.
 void closeAtSessionEnd(QWidget &window)
 {
     QObject::connect(qApp, &QGuiApplication::aboutToQuit, &window, [&window] { window.close(); });
@@ -44,7 +43,6 @@ void failForWantOfDisplay()
     std::_Exit(1);
 }
 
-// Qt's box says in English what the German line says, and before it.
 void quietStartupBoxes(bool quiet)
 {
     if (quiet) {

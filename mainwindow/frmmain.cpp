@@ -28,14 +28,11 @@ namespace mainwindow {
 
 namespace {
 
-// The standings label and the status panel are given at most this start of
-// their text, which is more than their boxes hold: Qt lays out all of a
-// label's text at every change and every repaint (bench_longnames measures
-// it with a name of 32,767 letters in both).
+// More than the labels hold: Qt lays out all of a label's text at every change
+// and repaint (bench_longnames measures it with a name of 32,767 letters).
 constexpr qsizetype ShownTextLength = 512;
-// How much of the line a screen reader hears from the copy button: all of it
-// up to about two hundred candidates. The whole line of 32,767 candidates
-// takes longer to build than a click may cost (bench_longnames).
+// All of the line up to about 200 candidates; the whole line of 32,767 takes
+// longer to build than a click may cost (bench_longnames).
 constexpr qsizetype DescribedLength = 4096;
 
 } // namespace
@@ -60,7 +57,6 @@ frmMain::frmMain(const services::Services &services, QSettings *settings, QWidge
     connect(ui->cmdLoeschen, &QPushButton::clicked, this, &frmMain::cmdLoeschen_Click);
     connect(ui->cmdCopyPunktestandToClipboard, &QPushButton::clicked, this,
             &frmMain::cmdCopyPunktestandToClipboard_Click);
-    // Menu items and toolbar buttons alike.
     connect(ui->mnuFileNew, &QAction::triggered, this, &frmMain::mnuFileNew_Click);
     connect(ui->mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
     connect(ui->mnuEditCut, &QAction::triggered, this, &frmMain::mnuEditCut_Click);
@@ -79,12 +75,9 @@ frmMain::frmMain(const services::Services &services, QSettings *settings, QWidge
 
 frmMain::~frmMain() = default;
 
-// Puts the window where it was when the program last ended, before it is
-// first shown. A window moved before it is shown is placed by its outer
-// corner, but only while its size stays: a size set at show() makes Qt place
-// the client area there instead (X11: static gravity), losing the frame on
-// every run. So the layout fixes the size first. Where windows cannot be
-// placed, the compositor places it.
+// Moved before show(), a window is placed by its frame's corner only while its
+// size stays: a size set at show() places the client area there instead (X11
+// static gravity), losing the frame on every run. So the layout fixes it first.
 void frmMain::Form_Load()
 {
     if (!windowposition::placesWindows())
@@ -106,9 +99,7 @@ void frmMain::closeEvent(QCloseEvent *event)
     QMainWindow::closeEvent(event);
 }
 
-// Closing the main window ends the program without a question: the other
-// windows close first, then the position is stored unless the window is
-// minimized or its position is not known.
+// Closing the main window ends the program, without asking.
 void frmMain::Form_Unload()
 {
     QList<QPointer<QWidget>> others; // closing one may delete another
@@ -134,8 +125,7 @@ void frmMain::showStatus(const QString &text)
     ui->panel->setAccessibleName(text);
 }
 
-// Every status text is announced, even one the panel shows already: a second
-// refusal must be heard like the first.
+// Announced even when unchanged: a second refusal must be heard like the first.
 void frmMain::report(const scoring::Outcome &outcome)
 {
     if (outcome.status) {
@@ -147,8 +137,7 @@ void frmMain::report(const scoring::Outcome &outcome)
         UpdatePunktestand();
 }
 
-// The line is also the copy button's description, so that a screen reader
-// says it when the button takes the focus. The button copies the whole line.
+// The description is what a screen reader says as the copy button takes focus.
 void frmMain::UpdatePunktestand()
 {
     const QString line = scoring::standingsLine(*m_roster, DescribedLength);
@@ -189,11 +178,8 @@ void frmMain::mnuFileExit_Click()
     close();
 }
 
-// Cut, Copy and Paste act on whatever control has the focus; opening a menu
-// or clicking a toolbar button does not move it. A control without an
-// editable selection, such as a button, makes them do nothing. Paste goes
-// through the edit field's check like any paste: only the first line of the
-// clipboard's text is kept.
+// Opening a menu or clicking a toolbar button leaves the focus where it was;
+// on anything but an edit field, Cut, Copy and Paste do nothing.
 QLineEdit *frmMain::focusedEdit() const
 {
     return qobject_cast<QLineEdit *>(focusWidget());
@@ -227,8 +213,6 @@ void frmMain::mnuViewStatusBar_Click()
     ui->sbStatusBar->setVisible(ui->mnuViewStatusBar->isChecked());
 }
 
-// The program has no help file: both help commands say so under the
-// window's caption.
 void frmMain::mnuHelpContents_Click()
 {
     m_services.messageBoxes.inform(this, windowTitle(), texts::NoHelp);
@@ -239,8 +223,6 @@ void frmMain::mnuHelpSearchForHelpOn_Click()
     mnuHelpContents_Click();
 }
 
-// The About window is made once and shown modally over this window; it sets
-// its texts afresh at every opening.
 void frmMain::mnuHelpAbout_Click()
 {
     if (!m_about)

@@ -22,15 +22,13 @@ struct Outcome;
 
 namespace mainwindow {
 
-// The main window: wires the buttons, menus and toolbar to the scoring
-// commands and shows their results. The rules live in scoring/.
+// Wires the buttons, menus and toolbar to the scoring commands (scoring/).
 class frmMain : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    // `settings` keeps the window position between runs; without one the
-    // window opens at the default position and stores nothing.
+    // Without `settings` the window opens at the default position, storing nothing.
     explicit frmMain(const services::Services &services, QSettings *settings = nullptr,
                      QWidget *parent = nullptr);
     ~frmMain() override;

@@ -2,9 +2,7 @@
 
 #include <QString>
 
-// The texts the main window shows that neither its layout nor the scoring
-// commands hold: the questions and answers of its menus, and the names
-// screen readers say for the parts of the candidate box.
+// The main window's texts that neither its layout nor scoring/ holds.
 namespace mainwindow::texts {
 
 inline const QString NewQuizTitle = QStringLiteral("Neues Quiz");

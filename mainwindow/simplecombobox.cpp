@@ -15,8 +15,7 @@ namespace mainwindow {
 
 namespace {
 
-// Applies the edit field's rule for what it lets in (keepOneLine) to every
-// change of its text.
+// A validator sees every change of the text, however it arrives.
 class SingleLineValidator : public QValidator
 {
 public:
@@ -33,9 +32,8 @@ private:
     mutable QString m_before; // what the field held after the last change
 };
 
-// The edit field leaves the shortcuts for Cut, Copy and Paste to the window's
-// Edit menu, so that every way to give these commands runs the same handler
-// once. Its context menu keeps Qt's own commands.
+// Leaves the Cut, Copy and Paste shortcuts to the Edit menu, so that each runs
+// the same handler once; the context menu keeps Qt's own commands.
 class SelectionEdit : public QLineEdit
 {
 public:
@@ -53,9 +51,8 @@ protected:
         return QLineEdit::event(event);
     }
 
-    // Choosing a menu item by its access keys passes the focus through the
-    // menu bar and back. The selection must survive that, as it survives a
-    // menu opened with the mouse, or Cut and Copy would find nothing.
+    // Access keys pass the focus through the menu bar and back; the selection
+    // must survive that as it does a mouse's menu, or Cut and Copy find nothing.
     void focusOutEvent(QFocusEvent *event) override
     {
         if (event->reason() == Qt::MenuBarFocusReason) {
@@ -80,9 +77,8 @@ SimpleComboBox::SimpleComboBox(QWidget *parent)
     m_list->setFocusPolicy(Qt::NoFocus);
     m_list->setUniformItemSizes(true); // keeps a list of 32,767 names quick
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // long names are elided
-    // The list fills its own background, under its frame, rather than its
-    // viewport: scaled by 1.25 or 1.5, the viewport rounds outwards and would
-    // paint over the frame's bottom line.
+    // The list, not its viewport, fills the background: scaled by 1.25 or 1.5,
+    // the viewport rounds outwards and would paint over the frame's bottom line.
     m_list->setAutoFillBackground(true);
     m_list->setBackgroundRole(QPalette::Base);
     m_list->viewport()->setAutoFillBackground(false);
@@ -112,9 +108,8 @@ bool SimpleComboBox::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-// Up and Down move by one entry, Page Up and Page Down by a page: the rows the
-// list shows whole, less one, so that the last of them stays in sight. With
-// no current entry yet, any of them picks the first.
+// A page is the rows shown whole, less one, so that the last stays in sight.
+// With no current entry yet, each of these keys picks the first.
 QModelIndex SimpleComboBox::entryForKey(const QKeyEvent *key) const
 {
     const QAbstractItemModel *model = m_list->model();

@@ -10,14 +10,10 @@ class QModelIndex;
 
 namespace mainwindow {
 
-// A combo box of the "simple" style: an edit field with its list always open
-// below it. Clicking an entry, or moving through the list with Up, Down, Page
-// Up and Page Down in the edit field, puts the entry's name (its EditRole, the
-// name as stored) into the edit field, selected, and leaves the focus there:
-// the list never takes it. Rows show the DisplayRole, elided to the list's
-// width. The edit field holds a single line without control characters
-// (keepOneLine).
-// When the model is reset (the list cleared), the edit field is emptied too.
+// A "simple" combo box: an edit field with its list always open below. A click
+// or Up, Down, Page Up or Page Down in the field puts the entry's name as stored
+// (EditRole) into the field, selected; the list never takes the focus. Rows
+// show the DisplayRole, elided. Resetting the model empties the field.
 class SimpleComboBox : public QWidget
 {
     Q_OBJECT
@@ -36,9 +32,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // Makes `index` the list's current entry and fills the edit field with it.
     void pick(const QModelIndex &index);
-    // The entry a key moves to, or an invalid index for other keys.
     QModelIndex entryForKey(const QKeyEvent *key) const;
 
     QLineEdit *m_edit;

@@ -25,9 +25,7 @@ bool isControl(QChar c)
     return c.unicode() <= 0x001F || (c.unicode() >= 0x007F && c.unicode() <= 0x009F);
 }
 
-// Where the inserted text ends, which is past every break. Typing and
-// pasting leave the cursor there; a text set whole leaves it at either end,
-// and then the end that both texts share tells where the insertion stopped.
+// Past every break, whatever the cursor says.
 qsizetype insertionEnd(const QString &before, const QString &text, int cursor, qsizetype firstBreak)
 {
     const auto lastBreak = std::find_if(text.crbegin(), text.crend(), isLineBreak);

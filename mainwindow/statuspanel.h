@@ -14,9 +14,8 @@ class StatusPanel : public QLabel
 public:
     using QLabel::QLabel;
 
-    // Makes every status panel a notification for the accessibility layer.
-    // Call once, after the application's own factories and before any
-    // window is shown: interfaces are kept once made.
+    // Call once, after the application's own factories and before any window
+    // is shown: Qt keeps an interface once made.
     static void installAccessibility();
 };
 

@@ -1,8 +1,6 @@
-// The user's settings file, in the user's configuration folder. QSettings
-// waits for its lock without a time limit, however long another program
-// holds it: the window would never close. So the lock is taken here, for a
-// second at most, and the file is replaced by a copy that QSettings writes
-// under a lock of its own that nobody else knows.
+// QSettings waits for its lock for ever, and the window would never close: so
+// the lock is taken here, for a second at most, and the file is replaced by a
+// copy that QSettings writes under a lock of its own that nobody else knows.
 #include "mainwindow/windowposition.h"
 
 #include <QFile>
@@ -17,8 +15,7 @@ namespace mainwindow::windowposition {
 
 namespace {
 
-// Missing, or a regular file (through links). A dangling link counts as
-// damaged: writing would create its target wherever it points.
+// A dangling link is refused: writing would create its target wherever it points.
 bool regularOrMissing(const QString &path, bool followLinks)
 {
     const QFileInfo info(path);
@@ -27,9 +24,8 @@ bool regularOrMissing(const QString &path, bool followLinks)
     return info.isFile() && (followLinks || !info.isSymLink());
 }
 
-// Whether the file and its lock are what they should be: a FIFO would block
-// the read, a directory as lock the write for ever, and a device must never
-// be replaced by a settings file.
+// A FIFO would block the read, a directory as lock the write for ever, and a
+// device must never be replaced by a settings file.
 bool usable(const QString &fileName)
 {
     return regularOrMissing(fileName, true) &&
@@ -41,7 +37,6 @@ bool usable(const QString &fileName)
 std::unique_ptr<QSettings> openUserStore(const QString &program)
 {
     // QSettings reads its file as it is constructed, so the check comes first.
-    // Named by its file, QSettings reads no machine-wide fallbacks.
     const QString fileName =
         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' + program +
         QStringLiteral(".conf");

@@ -1,5 +1,4 @@
-// The user's settings in the registry, as Windows programs keep them:
-// HKEY_CURRENT_USER\Software\<program>, the values as text (REG_SZ).
+// In the registry, as Windows programs keep their settings; values as text (REG_SZ).
 #include "mainwindow/windowposition.h"
 
 #include <QSettings>

@@ -23,10 +23,8 @@ int toPixels(int twips)
     return int(std::lround(double(twips) / TwipsPerPixel));
 }
 
-// The store holds a single-precision number in the user's locale: the C
-// locale and German are both accepted, without group separators. An
-// unquoted decimal comma reaches us split into a list. Non-numbers, NaN and
-// infinities count as missing; huge numbers stay huge and so off-screen.
+// Numbers come in the C or the German locale; QSettings splits an unquoted
+// decimal comma into a list. Huge ones stay huge, and so off-screen.
 int readPixels(const QSettings *settings, const QString &key)
 {
     const QVariant value = settings ? settings->value(key) : QVariant();

@@ -10,36 +10,27 @@
 
 class QSettings;
 
-// The main window's position between runs: its outer top-left corner in
-// twips (15 to a pixel), kept as numbers in text under "Settings", keys
-// "MainLeft" and "MainTop".
+// The main window's outer top-left corner between runs, stored in twips as text.
 namespace mainwindow::windowposition {
 
-// Whether the platform lets the program place its window and learn where it
-// is. Wayland does neither: Qt answers with the offset of its own decoration.
-// Qt's WindowManagement capability is set there all the same, so the
-// platform is known by its name.
+// Wayland neither places a window nor tells where it is (Qt answers with its
+// decoration's offset), yet Qt's WindowManagement capability is set there too.
 bool placesWindows();
 
-// The stored corner in pixels. A key that is missing or holds no finite
-// number counts as 1000 twips, and so do both without a store. If the title
-// bar (`titleBar`, relative to the corner) would lie outside every one of
-// `screens`, the window could not be reached, so both defaults are used
-// instead.
+// The stored corner in pixels; a missing or non-finite value is 1000 twips.
+// A title bar (relative to the corner) on none of `screens` could not be
+// reached: both values are then the default.
 QPoint load(const QSettings *settings, const QRect &titleBar, const QList<QRect> &screens);
 
 // Stores the corner, given in pixels, as whole twips.
 void save(QSettings &settings, QPoint topLeft);
 
-// The user's own settings store, one source file per platform.
-
-// The user's own store of `program`'s settings, and no machine-wide one
-// beside it; null where it cannot be used safely.
+// One source file per platform: the user's own store, without machine-wide
+// fallbacks; null where it cannot be used safely.
 std::unique_ptr<QSettings> openUserStore(const QString &program);
 
-// Writes `values`, keys with their texts, into the store at once: the session
-// may end the process right after the window closes. Nothing is written where
-// that would wait for another program more than a moment.
+// Writes at once, as the session may end the process right after the window
+// closes; writes nothing rather than wait long for another program's lock.
 void write(QSettings &settings, const QList<std::pair<QString, QString>> &values);
 
 } // namespace mainwindow::windowposition

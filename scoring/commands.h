@@ -13,14 +13,12 @@ struct Outcome
 {
     // Replaces the status panel's text; none leaves the panel as it is.
     std::optional<QString> status;
-    // The standings line must be built anew from the roster.
     bool rebuildStandings = false;
 
     friend bool operator==(const Outcome &, const Outcome &) = default;
 };
 
-// Each command takes the name as it stands in the edit field. An empty name
-// does nothing at all.
+// Each takes the name as it stands in the edit field; an empty one does nothing.
 Outcome awardPoint(Roster &roster, const QString &name);      // "+1 Punkt"
 Outcome deductPoint(Roster &roster, const QString &name);     // "-1 Punkt"
 Outcome removeCandidate(Roster &roster, const QString &name); // "Löschen"

@@ -5,10 +5,8 @@
 
 namespace scoring {
 
-// The order of the candidate list: German collation, so that "anna" stands
-// beside "Anna" and "Ärger" beside "Anton". Names that collate equal are
-// ordered by their character codes, which makes the order total: two names
-// compare equal only when they are the same string, on every machine.
+// German collation ("anna" beside "Anna", "Ärger" beside "Anton"), then the
+// character codes: only the same string compares equal, on every machine.
 class NameOrder
 {
 public:

@@ -66,9 +66,8 @@ QVariant Roster::data(const QModelIndex &index, int role) const
     const Entry &entry = m_entries.at(index.row());
     switch (role) {
     case Qt::DisplayRole:
-        // More than a row can show: Qt's list lays out all of a row's text at
-        // every repaint, which bench_longnames measures with a name of
-        // 32,767 letters.
+        // More than a row shows: Qt lays out all of a row's text at every
+        // repaint (bench_longnames measures it with a name of 32,767 letters).
         return closeDirectionalRuns(entry.name.left(ShownNameLength));
     case Qt::EditRole:
     case Qt::AccessibleTextRole:

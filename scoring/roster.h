@@ -8,9 +8,8 @@
 
 namespace scoring {
 
-// The candidates of the current quiz with their points, kept in name order.
-// The candidate list on screen shows this model; the scoring commands are the
-// only code that changes it.
+// The candidates with their points, in name order: the candidate list's model,
+// changed only by the scoring commands.
 class Roster : public QAbstractListModel
 {
     Q_OBJECT
@@ -18,8 +17,6 @@ class Roster : public QAbstractListModel
 public:
     // The list counts its entries with 16-bit signed numbers.
     static constexpr int MaxCount = 32767;
-    // The characters of a name the list's rows are given at most, more than
-    // fit their width.
     static constexpr qsizetype ShownNameLength = 512;
 
     explicit Roster(QObject *parent = nullptr);
@@ -29,12 +26,10 @@ public:
     const QString &name(int position) const { return m_entries.at(position).name; }
     qint32 points(int position) const { return m_entries.at(position).points; }
 
-    // The position of the entry whose name equals `name` exactly (same length,
-    // same character codes), or -1.
+    // The position of the entry named exactly `name`, or -1.
     int find(const QString &name) const;
 
-    // Inserts a new entry at its sorted place and returns that place. The name
-    // must not be in the roster yet, and the roster must not be full.
+    // Returns the sorted place; `name` must be new and the roster not full.
     int add(const QString &name, qint32 points);
     // The list shows names only, so a change of points signals nothing.
     void setPoints(int position, qint32 points);
@@ -42,9 +37,6 @@ public:
     void clear();
 
     int rowCount(const QModelIndex &parent = {}) const override;
-    // The list shows the start of each name that fits a row, closed as above
-    // (Qt::DisplayRole); the edit field and the accessibility layer take it
-    // as stored (Qt::EditRole, Qt::AccessibleTextRole).
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
 private:
@@ -54,7 +46,6 @@ private:
         qint32 points;
     };
 
-    // The first position whose name does not sort before `name`.
     qsizetype lowerBound(const QString &name) const;
 
     NameOrder m_order;

@@ -4,9 +4,8 @@
 
 #include <QString>
 
-// The results of the scoring commands, as the status panel shows them. A name
-// in them is closed after itself (closeDirectionalRuns): a direction it leaves
-// open must not turn the rest of the text round.
+// The status panel's texts. Names are closed (closeDirectionalRuns), so that
+// none turns the rest of the text round.
 namespace scoring::texts {
 
 inline const QString OpeningHint = QStringLiteral("Kandidat eingeben und auf \"+1 Punkt\" klicken");

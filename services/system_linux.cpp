@@ -1,5 +1,4 @@
-// The system information tool of the desktop the program runs on: a desktop
-// entry, found and started by GIO as the desktop itself would.
+// Desktop entries, found and started by GIO as the desktop itself would.
 #include "services/system.h"
 
 #include <gio/gdesktopappinfo.h>
@@ -30,7 +29,6 @@ const DesktopTools OwnTools[] = {
     // LXQt's own window is mostly about LXQt itself: the general tools first.
     {"LXQt", {"hardinfo.desktop", "cpu-x.desktop", "lxqt-about.desktop"}},
 };
-// Tools for any desktop, after its own.
 const char *const GeneralTools[] = {"hardinfo.desktop", "cpu-x.desktop"};
 
 // MATE's system monitor opens on its processes unless told otherwise.
@@ -51,9 +49,8 @@ std::vector<const char *> candidates()
     return ids;
 }
 
-// Whether the desktop would start the entry. GIO finds none for an ID whose
-// TryExec program is missing, or that a user's own entry hides. NoDisplay
-// only keeps an entry out of menus: GNOME's panels carry it on purpose.
+// GIO finds none whose TryExec is missing or that a user's own entry hides.
+// NoDisplay only keeps an entry out of menus: GNOME's panels carry it on purpose.
 bool usable(const char *id)
 {
     g_autoptr(GDesktopAppInfo) entry = g_desktop_app_info_new(id);
@@ -61,8 +58,6 @@ bool usable(const char *id)
            g_desktop_app_info_get_show_in(entry, nullptr);
 }
 
-// The tool as it is started: its desktop entry, or for MATE's the entry's
-// command line with the argument that shows the system.
 GAppInfo *toStart(const std::string &tool)
 {
     GDesktopAppInfo *entry = g_desktop_app_info_new(tool.c_str());
@@ -76,8 +71,6 @@ GAppInfo *toStart(const std::string &tool)
 
 } // namespace
 
-// The desktop file ID of the first usable entry: the desktop's own tools in
-// the order of XDG_CURRENT_DESKTOP, then the general ones.
 std::string NativeSystem::findTool() const
 {
     // Inside a Flatpak sandbox the host's programs are out of reach.

@@ -1,5 +1,4 @@
-// The system information tool on Windows: found in the machine-wide registry
-// and started through the ANSI variants of the API.
+// Found in the machine-wide registry, started through the ANSI API.
 #include "services/system.h"
 
 #include <windows.h>
@@ -17,11 +16,9 @@ const std::string FolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
 const std::string FolderValue = "MSINFO";
 const std::string ToolFile = "\\MSINFO32.EXE";
 
-// Reads one registry value as text into KeyVal. False when the key or the
-// value cannot be read (missing, access refused, data longer than the
-// buffer); KeyVal is then empty. A string value gives its text; any other
-// type, and data that fill the whole buffer without a zero, are found but
-// give no path.
+// False when the value cannot be read (missing, refused, longer than the
+// buffer). A value that is no string, or fills the buffer without a zero, is
+// found but leaves KeyVal empty.
 bool GetKeyValue(HKEY KeyRoot, const std::string &KeyName, const std::string &SubKeyRef,
                  std::string &KeyVal)
 {
@@ -47,7 +44,6 @@ bool GetKeyValue(HKEY KeyRoot, const std::string &KeyName, const std::string &Su
     return true;
 }
 
-// A normal file: no folder, no hidden or system file.
 bool isNormalFile(const std::string &path)
 {
     const DWORD attributes = GetFileAttributesA(path.c_str());
@@ -58,8 +54,7 @@ bool isNormalFile(const std::string &path)
 
 } // namespace
 
-// The path from the tool's own value, or else from its folder. A path from
-// the tool's own value is taken as it is, without looking for the file.
+// The tool's own value is taken as it is, without looking for the file.
 std::string NativeSystem::findTool() const
 {
     std::string path;
@@ -73,9 +68,8 @@ std::string NativeSystem::findTool() const
 
 bool NativeSystem::startTool(const std::string &tool) const
 {
-    // The application name fixes the file, so blanks in the path cannot make
-    // Windows pick another program; the quoted command line only repeats the
-    // program's own name and passes no arguments.
+    // The application name fixes the file, so that blanks in the path cannot
+    // make Windows pick another program; the command line passes no arguments.
     std::string commandLine = '"' + tool + '"';
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
