@@ -1,14 +1,10 @@
 #!/usr/bin/env bash
-# The program in a Wayland session with XWayland: weston, nested in the test's
-# X server for a keyboard. With no platform chosen its window is an X window;
-# forced onto Wayland, where windows cannot be placed, the stored position
-# outlives File > Beenden as it was. Usage: wayland.sh PROGRAM
+# Usage: wayland.sh PROGRAM. With XWayland an X window; on Wayland the stored position stays.
 set -euo pipefail
 program=$1 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 awaits() { timeout 20 sh -c "until grep -q '$1' $2; do sleep 0.1; done" || fail "$3"; }
-chmod 700 "$work"
 export XDG_RUNTIME_DIR=$work XDG_CONFIG_HOME=$work WAYLAND_DISPLAY=wertungsbrett-test
 weston --backend=x11-backend.so --use-pixman --xwayland --socket=$WAYLAND_DISPLAY --width=1280 \
     --height=1024 --idle-time=0 --log="$work/weston.log" &
@@ -19,16 +15,12 @@ DISPLAY=$xwayland timeout 20 xdotool search --sync --onlyvisible --pid $! --name
     fail "no X window with no platform chosen"
 kill $! && wait $!
 stored=$'[Settings]\nMainLeft=4500\nMainTop=3000'
-# Qt's Wayland plugins leave leaks in libraries gone by the exit, which
-# LeakSanitizer cannot name; the X11 runs check the same code for leaks.
+# Qt's Wayland plugins leak in libraries gone by the exit; the X11 runs check for leaks.
 export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0
 echo "$stored" >"$work/Wertungsbrett.conf"
 QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client "$program" 2>"$work/wayland.log" &
 awaits 'attach(wl_buffer' "$work/wayland.log" "no window shown on Wayland"
-# Into weston's window, which passes it on to the active one. The keys stay
-# down until the menu is shown: weston refuses a menu asked for after they are
-# up, as happens on a loaded machine, and Qt logs the configure of a refused
-# one as "discarded".
+# Through weston's window, held until the menu shows: weston refuses it once the keys are up.
 xdotool keydown alt+d
 awaits '] xdg_popup@[0-9]*\.configure' "$work/wayland.log" "no menu opened"
 xdotool keyup alt+d key b

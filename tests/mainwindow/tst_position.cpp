@@ -7,9 +7,6 @@
 
 namespace wp = mainwindow::windowposition;
 
-// The main window's position between runs, through the real settings file in
-// a folder of the test's own: what a start reads of it, what damage it
-// survives, and what closing the window writes.
 class tst_Position : public QObject
 {
     Q_OBJECT
@@ -35,7 +32,6 @@ private slots:
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(config->path()));
     }
 
-    // What a start reads of the file, and what a save leaves in it.
     void position_data()
     {
         QTest::addColumn<QString>("setup");    // shell commands in the folder; $f: the file
@@ -60,8 +56,7 @@ private slots:
         // Some of the title bar (300 x 20 here) must be on a screen.
         row("left of the screens", u"-4500"_qs, u"4500"_qs, defaults);
         row("on the second screen", u"38385"_qs, u"0"_qs, {2559, 0});
-        // Only a regular file, or a link to one, is ever read or written:
-        // anything else gives the defaults and is left as it was, at once.
+        // Anything but a regular file, or a link to one, gives the defaults at once and stays.
         const QString linked =
             u"printf '[Settings]\\nMainLeft=3000\\nMainTop=4500\\n' >target && ln -s target $f"_qs;
         QTest::newRow("lock is a folder")
@@ -90,10 +85,8 @@ private slots:
         QFETCH(QByteArray, after);
         const QString file = config->filePath(u"Wertungsbrett.conf"_qs);
         QSettings stale(file, QSettings::IniFormat); // opened before the damage
-        QCOMPARE(QProcess::execute(u"sh"_qs,
-                                   {u"-c"_qs, u"cd \"$0\" && f=Wertungsbrett.conf && "_qs + setup,
-                                    config->path()}),
-                 0);
+        const QString script = u"cd \"$0\" && f=Wertungsbrett.conf && "_qs + setup;
+        QCOMPARE(QProcess::execute(u"sh"_qs, {u"-c"_qs, script, config->path()}), 0);
         const auto settings = wp::openUserStore(u"Wertungsbrett"_qs);
         const QList<QRect> screens{{0, 0, 1280, 1024}, {1280, 0, 1280, 1024}};
         QCOMPARE(wp::load(settings.get(), {0, 0, 300, 20}, screens), opens);
@@ -109,8 +102,7 @@ private slots:
         const QByteArray stored("[Settings]\nMainLeft=1005\nMainTop=1005\n");
         QTest::newRow("normal") << u"normal"_qs << stored;
         QTest::newRow("minimized") << u"minimized"_qs << QByteArray("none");
-        // Closed again once hidden, as by a second end signal: a withdrawn
-        // window's place is not where the user left it.
+        // Closed again once hidden, as by a second end signal: the place is no longer the user's.
         QTest::newRow("twice") << u"twice"_qs << stored;
     }
     // Closing the main window stores where it is, once, unless it is minimized.

@@ -1,31 +1,20 @@
-#include "scoring/bidi.h"
 #include "scoring/commands.h"
 #include "scoring/roster.h"
 #include "scoring/standings.h"
 
 #include "support/referencequiz.h"
 
-#include <QAbstractItemModelTester>
-#include <QRandomGenerator>
-#include <QTest>
-
-using scoring::Roster;
+#include <QtTest>
 
 // A letter, the openers of embeddings, overrides and isolates, and their pops.
 const QString Directions = u"a\u202A\u202B\u202C\u202D\u202E\u2066\u2067\u2068\u2069"_qs;
 
-// The scoring rules without the window.
 class tst_Scoring : public QObject
 {
     Q_OBJECT
 
 private slots:
-    // A long random run of every command against the reference, compared on
-    // all the window shows after each step, while Qt's model tester checks
-    // every signal the roster sends the list. Some names meet often (case,
-    // blanks, umlauts, a zero-width space collation ignores, the empty name);
-    // some are any UTF-16, some strings of direction controls long enough to
-    // nest them every way, which each name must close after itself.
+    // Every command against the reference, under Qt's model tester, on names that meet often.
     void randomRuns()
     {
         QStringList pool{u"Anna"_qs,       u"anna"_qs, u"Anna "_qs, u"Ärger"_qs,  u"Anton"_qs,
@@ -39,7 +28,7 @@ private slots:
                               : Directions.at(random.bounded(int(Directions.size())));
             pool << name;
         }
-        Roster roster;
+        scoring::Roster roster;
         QAbstractItemModelTester tester(&roster);
         ReferenceQuiz reference;
         for (int step = 0; step < 20000; ++step) {
@@ -75,7 +64,7 @@ private slots:
     // The two refusals no random run reaches: the point ceiling and the full list.
     void limits()
     {
-        Roster roster;
+        scoring::Roster roster;
         roster.add(u"Anna"_qs, std::numeric_limits<qint32>::max() - 1);
         QCOMPARE(*scoring::awardPoint(roster, u"Anna"_qs).status, u"+1P für 'Anna'"_qs);
         QCOMPARE(*scoring::awardPoint(roster, u"Anna"_qs).status,
@@ -83,11 +72,11 @@ private slots:
         QCOMPARE(scoring::standingsLine(roster), u"/me --Punkte--  Anna 2147483647P, "_qs);
         QCOMPARE(*scoring::deductPoint(roster, u"Anna"_qs).status, u"-1P für 'Anna'"_qs);
 
-        for (int i = 1; i < Roster::MaxCount; ++i)
+        for (int i = 1; i < scoring::Roster::MaxCount; ++i)
             roster.add(QString::number(i), -i);
         QCOMPARE(*scoring::awardPoint(roster, u"Neu"_qs).status,
                  u"Höchstens 32767 Kandidaten möglich."_qs);
-        QCOMPARE(roster.count(), Roster::MaxCount);
+        QCOMPARE(roster.count(), scoring::Roster::MaxCount);
         QVERIFY(scoring::standingsLine(roster).endsWith(u" 9999 -9999P, Anna 2147483646P, "_qs));
         scoring::removeCandidate(roster, u"1"_qs);
         QCOMPARE(*scoring::awardPoint(roster, u"Neu"_qs).status, u"+1P für Neueinstieg 'Neu'"_qs);

@@ -4,8 +4,7 @@
 
 #include <QStringList>
 
-// Stand-ins for the platform services: they show, keep and start nothing, and
-// record what the program asked of them.
+// Stand-ins for the platform services: they show and start nothing, and record what was asked.
 struct FakeMessageBoxes : services::MessageBoxes
 {
     Answer askYesNoCancel(QWidget *, const QString &title, const QString &text) override
@@ -25,7 +24,6 @@ struct FakeMessageBoxes : services::MessageBoxes
     QStringList shown; // "kind|title|text"
 };
 
-// Finds no tool, so that no test starts one.
 struct FakeSystem : services::System
 {
     std::string findTool() const override { return {}; }

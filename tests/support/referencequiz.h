@@ -9,22 +9,18 @@
 #include <algorithm>
 #include <limits>
 
-// The scoring rules written out a second time, as plainly as they read: a list
-// scanned from start to end with an exact whole-string comparison, kept in
-// German collation order (equal collation broken by character codes). The
-// yardstick that random runs of the real commands are held to; the point
-// ceiling and the full list, which no random run reaches, are left out.
+// The scoring rules as plainly as they read, for the random runs: exact names, German collation
+// order, ties by character codes; without the point ceiling and the full list.
 class ReferenceQuiz
 {
 public:
-    using Step = scoring::Outcome;
     struct Entry
     {
         QString name;
         qint32 points;
     };
 
-    Step plus(const QString &name)
+    scoring::Outcome plus(const QString &name)
     {
         Entry *entry = find(name);
         if (name.isEmpty())
@@ -40,7 +36,7 @@ public:
         entries.insert(std::find_if(entries.begin(), entries.end(), after), {name, 1});
         return {u"+1P für Neueinstieg '"_qs + closed(name) + u'\'', true};
     }
-    Step minus(const QString &name)
+    scoring::Outcome minus(const QString &name)
     {
         Entry *entry = find(name);
         if (name.isEmpty() || !entry)
@@ -50,7 +46,7 @@ public:
         --entry->points;
         return {u"-1P für '"_qs + closed(name) + u'\'', true};
     }
-    Step remove(const QString &name)
+    scoring::Outcome remove(const QString &name)
     {
         Entry *entry = find(name);
         if (name.isEmpty())
@@ -60,7 +56,7 @@ public:
         entries.removeAt(entry - entries.data());
         return {u'\'' + closed(name) + u"' gelöscht"_qs, true};
     }
-    Step newQuiz()
+    scoring::Outcome newQuiz()
     {
         entries.clear();
         return {u"Kandidat eingeben und auf \"+1 Punkt\" klicken"_qs, true};
@@ -79,9 +75,7 @@ public:
         return line;
     }
 
-    // A name as it stands beside other text: what it leaves open of
-    // embeddings and overrides (closed by U+202C) and isolates (by U+2069)
-    // closed after it, innermost first.
+    // A name with the embeddings, overrides and isolates it leaves open closed, innermost first.
     static QString closed(const QString &name)
     {
         QString open; // one closer per open level, innermost last
