@@ -330,13 +330,17 @@ private slots:
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("scanCode");   // 0: made up, not typed
         QTest::addColumn<bool>("marked");    // the platform marks the repeats
+        QTest::addColumn<bool>("away");      // the program loses the keyboard between presses
         QTest::addColumn<QString>("result"); // the line's candidate, or the edit text
         const int enter = Qt::Key_Enter, ret = Qt::Key_Return;
-        QTest::newRow("Return, marked") << u"cmdPlus"_qs << ret << 36 << true << u"Anna 1P"_qs;
-        QTest::newRow("Return, unmarked") << u"cmdPlus"_qs << ret << 36 << false << u"Anna 1P"_qs;
-        QTest::newRow("keypad Enter") << u"cmdPlus"_qs << enter << 104 << false << u"Anna 1P"_qs;
-        QTest::newRow("made up") << u"cmdPlus"_qs << ret << 0 << false << u"Anna 3P"_qs;
-        QTest::newRow("a letter") << u"edit"_qs << int(Qt::Key_N) << 57 << false << u"Annannn"_qs;
+        const QString plus = u"cmdPlus"_qs;
+        QTest::newRow("Return, marked") << plus << ret << 36 << true << false << u"Anna 1P"_qs;
+        QTest::newRow("Return, unmarked") << plus << ret << 36 << false << false << u"Anna 1P"_qs;
+        QTest::newRow("keypad Enter") << plus << enter << 104 << false << false << u"Anna 1P"_qs;
+        QTest::newRow("made up") << plus << ret << 0 << false << false << u"Anna 3P"_qs;
+        QTest::newRow("let go elsewhere") << plus << ret << 36 << false << true << u"Anna 3P"_qs;
+        QTest::newRow("a letter") << u"edit"_qs << int(Qt::Key_N) << 57 << false << false
+                                  << u"Annannn"_qs;
     }
     // Held, a key presses a button once, however its repeats are reported, and repeats elsewhere.
     void heldKeys()
@@ -345,6 +349,7 @@ private slots:
         QFETCH(int, key);
         QFETCH(int, scanCode);
         QFETCH(bool, marked);
+        QFETCH(bool, away);
         QFETCH(QString, result);
         const QString text(QChar(QTest::keyToAscii(Qt::Key(key)))); // as typed
         edit()->setText(u"Anna"_qs);
@@ -352,6 +357,8 @@ private slots:
         for (int press = 0; press < 3; ++press) {
             QKeyEvent event(QEvent::KeyPress, key, {}, scanCode, 0, 0, text, marked && press > 0);
             QCoreApplication::sendEvent(window->windowHandle(), &event);
+            if (away) // its release reached another program
+                emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
         }
         QKeyEvent release(QEvent::KeyRelease, key, {}, scanCode, 0, 0, text);
         QCoreApplication::sendEvent(window->windowHandle(), &release);
