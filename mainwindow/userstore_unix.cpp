@@ -42,9 +42,8 @@ std::unique_ptr<QSettings> openUserStore(const QString &program)
         QStringLiteral(".conf");
     if (!usable(fileName))
         return nullptr;
-    auto settings = std::make_unique<QSettings>(fileName, QSettings::IniFormat);
-    settings->setFallbacksEnabled(false);
-    return settings;
+    // Named by its file, QSettings reads no machine-wide fallbacks.
+    return std::make_unique<QSettings>(fileName, QSettings::IniFormat);
 }
 
 void write(QSettings &settings, const QList<std::pair<QString, QString>> &values)

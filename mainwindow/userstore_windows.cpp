@@ -7,10 +7,9 @@ namespace mainwindow::windowposition {
 
 std::unique_ptr<QSettings> openUserStore(const QString &program)
 {
-    auto settings = std::make_unique<QSettings>(
-        QStringLiteral("HKEY_CURRENT_USER\\Software\\") + program, QSettings::NativeFormat);
-    settings->setFallbacksEnabled(false);
-    return settings;
+    // Named by its key, QSettings reads no machine-wide fallbacks.
+    return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\Software\\") + program,
+                                       QSettings::NativeFormat);
 }
 
 void write(QSettings &settings, const QList<std::pair<QString, QString>> &values)
