@@ -77,8 +77,7 @@ class tst_Program : public QObject
         run(u"pkill"_qs, u"-x "_qs + tool);
     }
 
-    // From the copy button, where the focus starts, to the edit field, holding n; "+1 Punkt"
-    // pressed, then held with Space and Return; back to copy.
+    // From the copy button to the field, holding n; "+1 Punkt" pressed, held with Space, Return.
     static inline const QString Anna =
         u"Tab A keydown n sleep 0.8 keyup n key --delay 100 a Tab space keydown space sleep 1 "
         u"keyup space keydown Return sleep 1 keyup Return key --delay 100 Tab Tab Tab space"_qs;

@@ -105,6 +105,10 @@ private slots:
         QCOMPARE(edit()->geometry().united(list()->geometry()), child(u"cboKandidaten"_qs)->rect());
         QCOMPARE(list()->y(), edit()->height());
         QCOMPARE(window->minimumSize(), window->maximumSize());
+        const QPoint inList = // on the list's own white, not the window's grey
+            list()->mapTo(window.get(), QPoint(list()->width() / 2, list()->height() - 4));
+        QCOMPARE(window->grab().toImage().pixelColor(inList),
+                 list()->palette().color(QPalette::Base));
         const QMap<QAccessible::Role, QString> roleWords{
             {QAccessible::MenuBar, u"leiste"_qs},      {QAccessible::ToolBar, u"leiste"_qs},
             {QAccessible::StatusBar, u"leiste"_qs},    {QAccessible::List, u"liste"_qs},

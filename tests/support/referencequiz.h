@@ -9,8 +9,7 @@
 #include <algorithm>
 #include <limits>
 
-// The scoring rules as plainly as they read, for the random runs: exact names, German collation
-// order, ties by character codes; without the point ceiling and the full list.
+// The scoring rules as plainly as they read: exact names, German collation, ties by code.
 class ReferenceQuiz
 {
 public:
