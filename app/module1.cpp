@@ -31,6 +31,7 @@ int Main(int argc, char *argv[])
     mainwindow::useProgramFont();
     mainwindow::StatusPanel::installAccessibility();
     pressHeldKeysOnce(application);
+    ignoreLateAltPresses(application);
 
     // German whatever the desktop's language, Qt's own buttons ("Ja", "Nein") too.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));

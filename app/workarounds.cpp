@@ -2,10 +2,13 @@
 
 #include "app/session.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLibraryInfo>
 #include <QList>
+#include <QMenu>
 #include <QVersionNumber>
+#include <QWindow>
 
 #include <cstdio>
 #include <cstdlib>
@@ -66,6 +69,33 @@ void passOnStartupMessages()
                                                                     : message.category.constData());
         previousHandler(message.type, context, message.text);
     }
+}
+
+namespace {
+
+// The bridge posts its copies, never spontaneous, to the window the key first
+// went to; a key pressed in an open menu went to the menu's own window.
+class LateAltFilter : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress || event->spontaneous() || !watched->isWindowType() ||
+            static_cast<QKeyEvent *>(event)->key() != Qt::Key_Alt)
+            return false;
+        const QMenu *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        return !menu || watched != menu->windowHandle();
+    }
+};
+
+} // namespace
+
+void ignoreLateAltPresses(QApplication &application)
+{
+    application.installEventFilter(new LateAltFilter(&application));
 }
 
 void endBeforeWaylandTeardown(int status)
